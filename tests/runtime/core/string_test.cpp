@@ -1,0 +1,167 @@
+// Strings: construction, number texts, concatenation sharing, Join/Split/Replace and the
+// decoding of text files (byte-order marks, UTF-8, the Latin-1 fallback).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "runtime/array.h"
+#include "runtime/string.h"
+
+namespace {
+
+std::string narrow(const String& s) { return s.ToNarrow(); }
+
+String decode(const std::string& bytes) {
+  return String::Decode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+}
+
+std::string pieces(const Array<String>& parts) {
+  std::string out;
+  for (int i = 0; i < parts.Length(); ++i) out += "[" + narrow(parts[i]) + "]";
+  return out;
+}
+
+}  // namespace
+
+TEST(StringTest, NumbersFormatAsIntegersAndSeventeenDigitFloats) {
+  EXPECT_EQ(narrow(String(-5)), "-5");
+  EXPECT_EQ(narrow(String(0)), "0");
+  EXPECT_EQ(narrow(String(2147483647)), "2147483647");
+  EXPECT_EQ(narrow(String(2.5f)), "2.5");
+  EXPECT_EQ(narrow(String(100.0f)), "100.0");
+  EXPECT_EQ(narrow(String(3.0f)), "3.0");
+  EXPECT_EQ(narrow(String(0.1f)), "0.10000000149011612");
+  EXPECT_EQ(narrow(String(-0.5f)), "-0.5");
+  EXPECT_EQ(narrow(String(1e20f)), "1.0000000200408773e+20");  // exponent form gets no ".0"
+}
+
+TEST(StringTest, EmptyValuesShareOneRepresentation) {
+  String a, b("");
+  EXPECT_TRUE(a.SharesRepWith(b));
+  EXPECT_TRUE(String(static_cast<const Char*>(nullptr), 0).SharesRepWith(a));
+  String x("abc");
+  EXPECT_TRUE((x + a).SharesRepWith(x));
+  EXPECT_TRUE((a + x).SharesRepWith(x));
+  EXPECT_EQ(narrow(x + String("de")), "abcde");
+  EXPECT_EQ(narrow(x), "abc");  // operands never change
+}
+
+TEST(StringTest, EqualityIsBinary) {
+  EXPECT_TRUE(String("abc") == String("abc"));
+  EXPECT_FALSE(String("abc") == String("ABC"));
+  EXPECT_FALSE(String("abc") == String("abcd"));
+  EXPECT_TRUE(String() == String(""));
+}
+
+TEST(StringTest, SplitKeepsEmptyPieces) {
+  struct Case {
+    const char* text;
+    const char* separator;
+    const char* expected;
+  } cases[] = {
+      {"a,,b", ",", "[a][][b]"},
+      {",", ",", "[][]"},
+      {"abc", ",", "[abc]"},
+      {"a--b--", "--", "[a][b][]"},
+      {"abc", "", "[a][b][c]"},
+      {"", "", ""},
+      {"", ",", "[]"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(pieces(String(c.text).Split(String(c.separator))), c.expected) << c.text;
+
+  String whole("no separator here");
+  EXPECT_TRUE(whole.Split(String(",")).operator[](0).SharesRepWith(whole));
+}
+
+TEST(StringTest, JoinUsesTheSeparatorBetweenPieces) {
+  Array<String> none;
+  EXPECT_TRUE(String(",").Join(none).IsEmpty());
+  Array<String> one(1);
+  one[0] = String("solo");
+  EXPECT_TRUE(String(",").Join(one).SharesRepWith(one[0]));
+  Array<String> three = String("a|b||c").Split(String("|"));
+  EXPECT_EQ(narrow(String(", ").Join(three)), "a, b, , c");
+}
+
+TEST(StringTest, ReplaceScansLeftToRightWithoutOverlap) {
+  struct Case {
+    const char* text;
+    const char* find;
+    const char* with;
+    const char* expected;
+  } cases[] = {
+      {"aaa", "aa", "b", "ba"},
+      {"a\\nb\\nc", "\\n", "~", "a~b~c"},
+      {"hello", "l", "", "heo"},
+      {"abc", "abc", "xyz", "xyz"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(narrow(String(c.text).Replace(String(c.find), String(c.with))), c.expected) << c.text;
+
+  String source("unchanged");
+  EXPECT_TRUE(source.Replace(String("zz"), String("y")).SharesRepWith(source));
+  EXPECT_TRUE(source.Replace(String(""), String("y")).SharesRepWith(source));
+}
+
+TEST(StringTest, SlicingAndSearching) {
+  String s("Tinsel Jumble");
+  EXPECT_EQ(narrow(s.Slice(7)), "Jumble");
+  EXPECT_EQ(narrow(s.Slice(0, 6)), "Tinsel");
+  EXPECT_EQ(narrow(s.Slice(-6)), "Jumble");
+  EXPECT_TRUE(s.Slice(5, 2).IsEmpty());
+  EXPECT_EQ(s.Find(String("e")), 4);
+  EXPECT_EQ(s.FindLast(String("e")), 12);
+  EXPECT_EQ(s.Find(String("x")), -1);
+  EXPECT_TRUE(s.StartsWith(String("Tin")));
+  EXPECT_TRUE(s.EndsWith(String("ble")));
+  EXPECT_EQ(String("-42|7").ToInt(), -42);
+  EXPECT_EQ(String("junk").ToInt(), 0);
+  EXPECT_FLOAT_EQ(String("2.5").ToFloat(), 2.5f);
+}
+
+TEST(StringTest, NarrowingKeepsTheLowByteAndUtf8EncodesEachUnit) {
+  Char units[] = {'A', 0xe9, 0x20ac, 0xd83c, 0xdf84};
+  String s(units, 5);
+  EXPECT_EQ(s.ToNarrow(), std::string("A\xe9\xac\x3c\x84", 5));
+  // Surrogates are encoded one by one (three bytes each), not combined.
+  EXPECT_EQ(s.ToUtf8(), "A\xc3\xa9\xe2\x82\xac\xed\xa0\xbc\xed\xbe\x84");
+}
+
+TEST(StringTest, DecodingPicksTheEncodingFromTheBytes) {
+  EXPECT_EQ(decode("plain").ToUtf8(), "plain");
+  EXPECT_TRUE(String::LoadError().IsEmpty());
+  EXPECT_EQ(decode("\xef\xbb\xbf" "bom").ToUtf8(), "bom");
+  EXPECT_EQ(decode("caf\xc3\xa9").Length(), 4);
+  EXPECT_EQ(decode("caf\xc3\xa9")[3], 0xe9);
+  EXPECT_EQ(decode("\xe2\x82\xac")[0], 0x20ac);
+  EXPECT_EQ(decode(std::string("\xff\xfe" "A\0B\0C", 7)).ToUtf8(), "AB");  // odd byte ignored
+  EXPECT_EQ(decode(std::string("\xfe\xff\0A\0B", 6)).ToUtf8(), "AB");
+  EXPECT_TRUE(decode("\xff\xfe").IsEmpty());
+  EXPECT_TRUE(decode("").IsEmpty());
+}
+
+TEST(StringTest, InvalidUtf8FallsBackToLatin1) {
+  const char* invalid[] = {"\xf0\x9f\x8e\x84", "ab\xc3", "\x80", "\xe2\x82x"};
+  for (const char* bytes : invalid) {
+    String s = decode(bytes);
+    EXPECT_EQ(narrow(String::LoadError()), "Invalid UTF-8") << bytes;
+    ASSERT_EQ(static_cast<size_t>(s.Length()), std::string(bytes).size());
+    for (int i = 0; i < s.Length(); ++i) EXPECT_EQ(s[i], static_cast<unsigned char>(bytes[i]));
+  }
+  decode("fine");
+  EXPECT_TRUE(String::LoadError().IsEmpty());  // cleared by the next load
+}
+
+TEST(StringTest, LoadReadsAWholeFileAcrossChunks) {
+  FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += "\xc3\xa9";  // 6000 bytes: more than one chunk
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::rewind(file);
+  String loaded = String::Load(file);
+  std::fclose(file);
+  ASSERT_EQ(loaded.Length(), 3000);
+  EXPECT_EQ(loaded[2999], 0xe9);
+}
