@@ -1,0 +1,146 @@
+// Loading files through the host: text in its three encodings, raw bytes of any size,
+// and images, where damaged or cut-off files give null and never a crash. The host here
+// maps "quillo:" paths onto a scratch folder the way the desktop host maps them onto the
+// executable's folder.
+#include <gtest/gtest.h>
+#include <stb/stb_image_write.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "host/zr_game.h"
+#include "runtime/storage/data_paths.h"
+#include "runtime/storage/file_loading.h"
+
+namespace {
+
+class ScratchHost : public ZrGame {
+ public:
+  explicit ScratchHost(const std::string& dir) : m_dir(String::FromUtf8(dir)) {}
+  String PathToFilePath(String path) override { return zr_storage_ToFilePath(path, m_dir); }
+
+ private:
+  String m_dir;
+};
+
+class FileLoading : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/tj_loading_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    m_dir = pattern;
+    ASSERT_EQ(mkdir((m_dir + "/data").c_str(), 0755), 0);
+  }
+  void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+
+  void WriteData(const std::string& name, const std::string& bytes) {
+    std::ofstream(m_dir + "/data/" + name, std::ios::binary) << bytes;
+  }
+
+  std::string m_dir;
+};
+
+TEST_F(FileLoading, LoadStringReadsEveryEncodingTheGameShips) {
+  ScratchHost host(m_dir);
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {"plain.txt", "caf\xC3\xA9", u"caf\u00e9"},
+      {"bom.txt", "\xEF\xBB\xBF" "caf\xC3\xA9", u"caf\u00e9"},
+      {"latin1.txt", "caf\xE9", u"caf\u00e9"},
+      {"utf16le.txt", std::string("\xFF\xFE" "h\0i\0", 6), u"hi"},
+      {"utf16be.txt", std::string("\xFE\xFF\0h\0i", 6), u"hi"},
+      {"empty.txt", "", u""},
+  };
+  for (const Case& c : cases) {
+    WriteData(c.name, c.bytes);
+    String loaded = host.LoadString(String("quillo://data/") + String(c.name));
+    EXPECT_EQ(std::u16string(loaded.Data(), loaded.Length()), c.text) << c.name;
+  }
+  EXPECT_TRUE(host.LoadString("quillo://data/missing.txt").IsEmpty());
+  EXPECT_TRUE(host.LoadString("quillo://nowhere/plain.txt").IsEmpty());
+}
+
+TEST_F(FileLoading, LoadDataReturnsEveryByteWhateverTheSize) {
+  ScratchHost host(m_dir);
+  for (size_t size : {size_t(0), size_t(1), size_t(4095), size_t(4096), size_t(4097), size_t(70000)}) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + 3);
+    WriteData("blob.bin", bytes);
+    int length = -1;
+    unsigned char* loaded = host.LoadData("quillo://data/blob.bin", &length);
+    ASSERT_NE(loaded, nullptr) << size;
+    EXPECT_EQ(length, static_cast<int>(size));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(loaded), static_cast<size_t>(length)), bytes) << size;
+    std::free(loaded);
+  }
+  int length = -1;
+  EXPECT_EQ(host.LoadData("quillo://data/missing.bin", &length), nullptr);
+  EXPECT_EQ(host.OpenFile("quillo://elsewhere/blob.bin", "rb"), nullptr);
+}
+
+std::string encodePng(int width, int height, int components, const std::vector<unsigned char>& pixels) {
+  std::string bytes;
+  stbi_write_png_to_func(
+      [](void* context, void* data, int size) {
+        static_cast<std::string*>(context)->append(static_cast<char*>(data), static_cast<size_t>(size));
+      },
+      &bytes, width, height, components, pixels.data(), width * components);
+  return bytes;
+}
+
+unsigned char* decodeFile(const std::string& path, int* width, int* height, int* components) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return nullptr;
+  unsigned char* pixels = zr_storage_DecodeImage(file, width, height, components);
+  std::fclose(file);
+  return pixels;
+}
+
+TEST_F(FileLoading, ImagesKeepTheirOwnComponentCount) {
+  for (int components : {1, 2, 3, 4}) {
+    std::vector<unsigned char> pixels(3 * 2 * components);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 40 + 1);
+    WriteData("image.png", encodePng(3, 2, components, pixels));
+    int width = 0, height = 0, found = 0;
+    unsigned char* decoded = decodeFile(m_dir + "/data/image.png", &width, &height, &found);
+    ASSERT_NE(decoded, nullptr) << components;
+    EXPECT_EQ(width, 3);
+    EXPECT_EQ(height, 2);
+    EXPECT_EQ(found, components);
+    EXPECT_EQ(std::vector<unsigned char>(decoded, decoded + pixels.size()), pixels);
+    std::free(decoded);
+  }
+}
+
+TEST_F(FileLoading, DamagedOrCutImagesGiveNull) {
+  std::vector<unsigned char> pixels(16 * 16 * 4);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 13);
+  std::string png = encodePng(16, 16, 4, pixels);
+  const std::string path = m_dir + "/data/bad.png";
+
+  std::vector<std::pair<std::string, std::string>> damaged = {
+      {"empty", ""},
+      {"text", "this is not an image"},
+      {"signature only", png.substr(0, 8)},
+      {"bad signature", "\x88" + png.substr(1)},
+      // IHDR width of 2^31 - 1: no sane allocation may follow.
+      {"huge width", png.substr(0, 16) + std::string("\x7f\xff\xff\xff", 4) + png.substr(20)},
+      {"zero height", png.substr(0, 20) + std::string(4, '\0') + png.substr(24)},
+  };
+  // Every cut that loses image data must fail cleanly.
+  for (size_t cut = 0; cut + 12 < png.size(); cut += 3) damaged.push_back({"cut at " + std::to_string(cut), png.substr(0, cut)});
+
+  for (const auto& [label, bytes] : damaged) {
+    WriteData("bad.png", bytes);
+    int width = -1, height = -1, components = -1;
+    EXPECT_EQ(decodeFile(path, &width, &height, &components), nullptr) << label;
+  }
+}
+
+}  // namespace
