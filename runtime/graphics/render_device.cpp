@@ -1,0 +1,322 @@
+// The render device's frame set-up, batching, primitives and pixel transfer. Each drawing
+// call claims vertex slots in the one batch (flushing it first when the kind, texture or
+// capacity demands) and writes its transformed, coloured vertices there; matrix and colour
+// changes never break a batch.
+#include "runtime/graphics/render_device.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "host/zr_game.h"
+#include "runtime/graphics/gl_seam.h"
+
+namespace {
+
+// Float to int toward zero, held to a safe range so that wild values cannot overflow.
+int truncToInt(float value) {
+  if (!(value == value)) return 0;
+  if (value > 1.0e9f) return 1000000000;
+  if (value < -1.0e9f) return -1000000000;
+  return static_cast<int>(value);
+}
+
+// True when every element an upside-down copy of w x h words at offset with pitch
+// touches lies inside an array of the given length.
+bool rectangleFitsArray(int length, int w, int h, int offset, int pitch) {
+  if (w <= 0 || h <= 0 || offset < 0) return false;
+  long long lastRowStart = static_cast<long long>(h - 1) * pitch;
+  long long lowest = offset + (lastRowStart < 0 ? lastRowStart : 0);
+  long long highest = offset + (lastRowStart > 0 ? lastRowStart : 0) + w - 1;
+  return lowest >= 0 && highest < length;
+}
+
+}  // namespace
+
+gxtkGraphics::gxtkGraphics() {
+  gl_seam()->WindowSize(&width, &height);
+  for (int quad = 0; quad < kBatchQuads; ++quad) {
+    uint16_t first = static_cast<uint16_t>(quad * 4);
+    uint16_t* indices = quadIndices + quad * 6;
+    indices[0] = first;
+    indices[1] = first + 1;
+    indices[2] = first + 2;
+    indices[3] = first;
+    indices[4] = first + 2;
+    indices[5] = first + 3;
+  }
+}
+
+void gxtkGraphics::mark() { gc_mark_q(batchSurface); }
+
+int gxtkGraphics::Width() { return width; }
+int gxtkGraphics::Height() { return height; }
+
+int gxtkGraphics::BeginRender() {
+  GlSeam* gl = gl_seam();
+  gl->WindowSize(&width, &height);
+  gl->Viewport(0, 0, width, height);
+  gl->MatrixMode(GL_PROJECTION);
+  gl->LoadIdentity();
+  gl->Ortho(0, width, height, 0, -1, 1);
+  gl->MatrixMode(GL_MODELVIEW);
+  gl->LoadIdentity();
+  gl->EnableClientState(GL_VERTEX_ARRAY);
+  gl->VertexPointer(2, GL_FLOAT, sizeof(gxtkVertex), &vertexBuffer[0].x);
+  gl->EnableClientState(GL_TEXTURE_COORD_ARRAY);
+  gl->TexCoordPointer(2, GL_FLOAT, sizeof(gxtkVertex), &vertexBuffer[0].u);
+  gl->EnableClientState(GL_COLOR_ARRAY);
+  gl->ColorPointer(4, GL_UNSIGNED_BYTE, sizeof(gxtkVertex), &vertexBuffer[0].color);
+  gl->Enable(GL_BLEND);
+  gl->BlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+  gl->Disable(GL_TEXTURE_2D);
+  batchCount = 0;
+  return 1;
+}
+
+void gxtkGraphics::EndRender() { Flush(); }
+
+void gxtkGraphics::DiscardGraphics() {}
+
+gxtkSurface* gxtkGraphics::LoadSurface(String path) {
+  gxtkSurface* surface = new gxtkSurface;
+  if (!LoadSurface__UNSAFE__(surface, path)) return nullptr;
+  surface->Bind();
+  return surface;
+}
+
+gxtkSurface* gxtkGraphics::CreateSurface(int w, int h) {
+  if (w <= 0 || h <= 0) return nullptr;
+  gxtkSurface* surface = new gxtkSurface;
+  surface->width = w;
+  surface->height = h;
+  surface->bytesPerPixel = 4;
+  surface->glFormat = GL_RGBA;
+  surface->Bind();
+  return surface;
+}
+
+bool gxtkGraphics::LoadSurface__UNSAFE__(gxtkSurface* surface, String path) {
+  if (!surface || !ZrGame::_game) return false;
+  int w = 0, h = 0, components = 0;
+  unsigned char* data = ZrGame::_game->LoadImageData(path, &w, &h, &components);
+  if (!data) return false;
+  if (w <= 0 || h <= 0 || components < 1 || components > 4) {
+    std::free(data);
+    return false;
+  }
+  surface->SetData(data, w, h, components);
+  return true;
+}
+
+void gxtkGraphics::Cls(float r, float g, float b) {
+  batchCount = 0;
+  GlSeam* gl = gl_seam();
+  gl->ClearColor(r / 255.0f, g / 255.0f, b / 255.0f, 1.0f);
+  gl->Clear(GL_COLOR_BUFFER_BIT);
+}
+
+void gxtkGraphics::SetAlpha(float newAlpha) {
+  alpha = newAlpha;
+  SetColor(red, green, blue);
+}
+
+void gxtkGraphics::SetColor(float r, float g, float b) {
+  red = r;
+  green = g;
+  blue = b;
+  uint32_t redByte = truncToInt(r * alpha) & 255;
+  uint32_t greenByte = truncToInt(g * alpha) & 255;
+  uint32_t blueByte = truncToInt(b * alpha) & 255;
+  uint32_t alphaByte = truncToInt(255 * alpha) & 255;
+  packedColor = redByte | greenByte << 8 | blueByte << 16 | alphaByte << 24;
+}
+
+void gxtkGraphics::SetBlend(int mode) {
+  Flush();
+  gl_seam()->BlendFunc(GL_ONE, mode == 1 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void gxtkGraphics::SetScissor(int x, int y, int w, int h) {
+  Flush();
+  GlSeam* gl = gl_seam();
+  if (x == 0 && y == 0 && w == width && h == height) {
+    gl->Disable(GL_SCISSOR_TEST);
+    return;
+  }
+  // A negative size would be refused by GL and leave the old rectangle in force; an empty
+  // one clips everything, which is what the caller asked for.
+  if (w < 0) w = 0;
+  if (h < 0) h = 0;
+  gl->Enable(GL_SCISSOR_TEST);
+  gl->Scissor(x, height - y - h, w, h);
+}
+
+void gxtkGraphics::SetMatrix(float ma, float mb, float mc, float md, float mtx, float mty) {
+  a = ma;
+  b = mb;
+  c = mc;
+  d = md;
+  tx = mtx;
+  ty = mty;
+  transformed = !(ma == 1 && mb == 0 && mc == 0 && md == 1 && mtx == 0 && mty == 0);
+}
+
+gxtkVertex* gxtkGraphics::Begin(int type, int count, gxtkSurface* surface) {
+  if (type != batchType || surface != batchSurface || batchCount + count > kBatchVertices) {
+    Flush();
+    batchType = type;
+    gc_assign(batchSurface, surface);
+  }
+  gxtkVertex* vertices = vertexBuffer + batchCount;
+  batchCount += count;
+  return vertices;
+}
+
+void gxtkGraphics::Flush() {
+  if (batchCount == 0) return;
+  GlSeam* gl = gl_seam();
+  if (batchSurface) {
+    gl->Enable(GL_TEXTURE_2D);
+    batchSurface->Bind();
+  }
+  switch (batchType) {
+    case 1:
+      gl->DrawArrays(GL_POINTS, 0, batchCount);
+      break;
+    case 2:
+      gl->DrawArrays(GL_LINES, 0, batchCount);
+      break;
+    case 3:
+      gl->DrawArrays(GL_TRIANGLES, 0, batchCount);
+      break;
+    case 4:
+      gl->DrawElements(GL_TRIANGLES, batchCount / 4 * 6, GL_UNSIGNED_SHORT, quadIndices);
+      break;
+    default:
+      for (int first = 0; first < batchCount; first += batchType) gl->DrawArrays(GL_TRIANGLE_FAN, first, batchType);
+      break;
+  }
+  if (batchSurface) gl->Disable(GL_TEXTURE_2D);
+  batchCount = 0;
+}
+
+void gxtkGraphics::Put(gxtkVertex* vertex, float x, float y, float u, float v) {
+  if (transformed) {
+    vertex->x = a * x + c * y + tx;
+    vertex->y = b * x + d * y + ty;
+  } else {
+    vertex->x = x;
+    vertex->y = y;
+  }
+  vertex->u = u;
+  vertex->v = v;
+  vertex->color = packedColor;
+}
+
+void gxtkGraphics::DrawPoint(float x, float y) {
+  gxtkVertex* vertex = Begin(1, 1, nullptr);
+  Put(vertex, x, y, 0, 0);
+  // The centre of the pixel, so that the point lands on exactly one.
+  vertex->x += 0.5f;
+  vertex->y += 0.5f;
+}
+
+void gxtkGraphics::DrawLine(float x1, float y1, float x2, float y2) {
+  gxtkVertex* vertices = Begin(2, 2, nullptr);
+  Put(&vertices[0], x1, y1, 0, 0);
+  Put(&vertices[1], x2, y2, 0, 0);
+  for (int i = 0; i < 2; ++i) {
+    vertices[i].x += 0.5f;
+    vertices[i].y += 0.5f;
+  }
+}
+
+void gxtkGraphics::DrawRect(float x, float y, float w, float h) {
+  gxtkVertex* vertices = Begin(4, 4, nullptr);
+  Put(&vertices[0], x, y, 0, 0);
+  Put(&vertices[1], x + w, y, 0, 0);
+  Put(&vertices[2], x + w, y + h, 0, 0);
+  Put(&vertices[3], x, y + h, 0, 0);
+}
+
+void gxtkGraphics::DrawOval(float x, float y, float w, float h) {
+  float rx = w / 2;
+  float ry = h / 2;
+  float centreX = x + rx;
+  float centreY = y + ry;
+  int segments;
+  if (transformed) {
+    segments = truncToInt(std::sqrt((rx * a) * (rx * a) + (rx * b) * (rx * b)) +
+                          std::sqrt((ry * c) * (ry * c) + (ry * d) * (ry * d)));
+  } else {
+    segments = std::abs(truncToInt(rx)) + std::abs(truncToInt(ry));
+  }
+  int count;
+  if (segments < 12) {
+    count = 12;
+  } else if (segments > kBatchVertices) {
+    count = kBatchVertices;
+  } else {
+    count = segments & ~3;
+  }
+  gxtkVertex* vertices = Begin(count, count, nullptr);
+  for (int i = 0; i < count; ++i) {
+    float angle = i * 6.2831855f / count;
+    Put(&vertices[i], centreX + std::cos(angle) * rx, centreY - std::sin(angle) * ry, 0, 0);
+  }
+}
+
+void gxtkGraphics::DrawPoly(Array<float> xy) {
+  int count = xy.Length() / 2;
+  if (count < 1 || count > kBatchVertices) return;
+  gxtkVertex* vertices = Begin(count, count, nullptr);
+  for (int i = 0; i < count; ++i) Put(&vertices[i], xy[i * 2], xy[i * 2 + 1], 0, 0);
+}
+
+void gxtkGraphics::DrawPoly2(Array<float> xyuv, gxtkSurface* surface, int srcx, int srcy) {
+  int count = xyuv.Length() / 4;
+  if (!surface || count < 1 || count > kBatchVertices) return;
+  gxtkVertex* vertices = Begin(count, count, surface);
+  for (int i = 0; i < count; ++i) {
+    const float* source = &xyuv[i * 4];
+    Put(&vertices[i], source[0], source[1], (source[2] + srcx) * surface->uScale, (source[3] + srcy) * surface->vScale);
+  }
+}
+
+void gxtkGraphics::DrawSurface(gxtkSurface* surface, float x, float y) {
+  if (!surface) return;
+  DrawSurface2(surface, x, y, 0, 0, surface->Width(), surface->Height());
+}
+
+void gxtkGraphics::DrawSurface2(gxtkSurface* surface, float x, float y, int srcx, int srcy, int srcw, int srch) {
+  if (!surface) return;
+  float left = srcx * surface->uScale;
+  float right = (srcx + srcw) * surface->uScale;
+  float top = srcy * surface->vScale;
+  float bottom = (srcy + srch) * surface->vScale;
+  gxtkVertex* vertices = Begin(4, 4, surface);
+  Put(&vertices[0], x, y, left, top);
+  Put(&vertices[1], x + srcw, y, right, top);
+  Put(&vertices[2], x + srcw, y + srch, right, bottom);
+  Put(&vertices[3], x, y + srch, left, bottom);
+}
+
+void gxtkGraphics::ReadPixels(Array<int> pixels, int x, int y, int w, int h, int offset, int pitch) {
+  Flush();
+  if (!rectangleFitsArray(pixels.Length(), w, h, offset, pitch)) return;
+  std::vector<uint32_t> rows(static_cast<size_t>(w) * h);
+  gl_seam()->ReadPixels(x, height - y - h, w, h, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+  // GL hands the rows bottom up; the window's top row goes first.
+  for (int row = 0; row < h; ++row) {
+    const uint32_t* source = rows.data() + static_cast<size_t>(h - 1 - row) * w;
+    int* target = &pixels[offset + row * pitch];
+    for (int column = 0; column < w; ++column) target[column] = static_cast<int>(source[column]);
+  }
+}
+
+void gxtkGraphics::WritePixels2(gxtkSurface* surface, Array<int> pixels, int x, int y, int w, int h, int offset,
+                                int pitch) {
+  if (!surface || !rectangleFitsArray(pixels.Length(), w, h, offset, pitch)) return;
+  surface->SetSubData(x, y, w, h, reinterpret_cast<const uint32_t*>(&pixels[offset]), pitch);
+}

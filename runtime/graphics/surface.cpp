@@ -1,0 +1,140 @@
+// The surface's pixel store, premultiplication and lazy texture creation. A driver that
+// refuses a texture size gets one second try at power-of-two sizes; the texture
+// coordinates then follow the size actually allocated.
+#include "runtime/graphics/surface.h"
+
+#include <cstdlib>
+
+#include "runtime/graphics/gl_seam.h"
+
+int glfwGraphicsSeq = 0;
+
+namespace {
+
+int glFormatFor(int bytesPerPixel) {
+  switch (bytesPerPixel) {
+    case 1:
+      return GL_LUMINANCE;
+    case 2:
+      return GL_LUMINANCE_ALPHA;
+    case 3:
+      return GL_RGB;
+    default:
+      return GL_RGBA;
+  }
+}
+
+int nextPowerOfTwo(int size) {
+  int power = 1;
+  while (power < size) power *= 2;
+  return power;
+}
+
+}  // namespace
+
+gxtkSurface::~gxtkSurface() { Release(); }
+
+void gxtkSurface::Discard() { Release(); }
+
+void gxtkSurface::Release() {
+  if (contextSeq == glfwGraphicsSeq) {
+    gl_seam()->DeleteTextures(1, &textureName);
+    contextSeq = -1;
+  }
+  std::free(pixels);
+  pixels = nullptr;
+}
+
+int gxtkSurface::Width() { return width; }
+int gxtkSurface::Height() { return height; }
+bool gxtkSurface::Loaded() { return true; }
+void gxtkSurface::OnUnsafeLoadComplete() { Bind(); }
+
+void gxtkSurface::SetData(unsigned char* data, int w, int h, int bytes) {
+  if (data != pixels) std::free(pixels);
+  pixels = data;
+  width = w;
+  height = h;
+  bytesPerPixel = bytes;
+  glFormat = glFormatFor(bytes);
+  int count = w * h;
+  if (bytes == 2) {
+    for (unsigned char* p = pixels; p < pixels + count * 2; p += 2) {
+      p[0] = static_cast<unsigned char>(p[0] * p[1] / 255);
+    }
+  } else if (bytes == 4) {
+    for (unsigned char* p = pixels; p < pixels + count * 4; p += 4) {
+      p[0] = static_cast<unsigned char>(p[0] * p[3] / 255);
+      p[1] = static_cast<unsigned char>(p[1] * p[3] / 255);
+      p[2] = static_cast<unsigned char>(p[2] * p[3] / 255);
+    }
+  }
+}
+
+void gxtkSurface::SetSubData(int x, int y, int w, int h, const uint32_t* argb, int pitch) {
+  if (glFormat != GL_RGBA || !argb) return;
+  if (x < 0 || y < 0 || w < 0 || h < 0 || x > width - w || y > height - h) return;
+  if (!pixels) {
+    pixels = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(width) * height, 4));
+    if (!pixels) return;
+  }
+  for (int row = 0; row < h; ++row) {
+    const uint32_t* source = argb + static_cast<ptrdiff_t>(row) * pitch;
+    unsigned char* target = pixels + (static_cast<size_t>(y + row) * width + x) * 4;
+    for (int column = 0; column < w; ++column, target += 4) {
+      uint32_t word = source[column];
+      unsigned alpha = word >> 24;
+      target[0] = static_cast<unsigned char>(((word >> 16) & 255) * alpha / 255);
+      target[1] = static_cast<unsigned char>(((word >> 8) & 255) * alpha / 255);
+      target[2] = static_cast<unsigned char>((word & 255) * alpha / 255);
+      target[3] = static_cast<unsigned char>(alpha);
+    }
+  }
+  if (contextSeq != glfwGraphicsSeq) return;
+  GlSeam* gl = gl_seam();
+  gl->BindTexture(GL_TEXTURE_2D, textureName);
+  gl->PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  if (w == width) {
+    gl->TexSubImage2D(GL_TEXTURE_2D, 0, 0, y, w, h, glFormat, GL_UNSIGNED_BYTE,
+                      pixels + static_cast<size_t>(y) * width * 4);
+    return;
+  }
+  for (int row = 0; row < h; ++row) {
+    gl->TexSubImage2D(GL_TEXTURE_2D, 0, x, y + row, w, 1, glFormat, GL_UNSIGNED_BYTE,
+                      pixels + (static_cast<size_t>(y + row) * width + x) * 4);
+  }
+}
+
+void gxtkSurface::Bind() {
+  if (glfwGraphicsSeq == 0) return;
+  GlSeam* gl = gl_seam();
+  if (contextSeq == glfwGraphicsSeq) {
+    gl->BindTexture(GL_TEXTURE_2D, textureName);
+    return;
+  }
+  contextSeq = glfwGraphicsSeq;
+  gl->GenTextures(1, &textureName);
+  gl->BindTexture(GL_TEXTURE_2D, textureName);
+  gl->TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  gl->TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  gl->TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  gl->TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+
+  int textureWidth = width;
+  int textureHeight = height;
+  gl->TexImage2D(GL_TEXTURE_2D, 0, glFormat, textureWidth, textureHeight, 0, glFormat, GL_UNSIGNED_BYTE, nullptr);
+  if (gl->GetError() != GL_NO_ERROR) {
+    textureWidth = nextPowerOfTwo(width);
+    textureHeight = nextPowerOfTwo(height);
+    gl->TexImage2D(GL_TEXTURE_2D, 0, glFormat, textureWidth, textureHeight, 0, glFormat, GL_UNSIGNED_BYTE,
+                   nullptr);
+  }
+  // A surface made without a size still gets finite texture coordinates.
+  uScale = 1.0f / (textureWidth > 0 ? textureWidth : 1);
+  vScale = 1.0f / (textureHeight > 0 ? textureHeight : 1);
+
+  if (pixels) {
+    gl->PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gl->TexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, glFormat, GL_UNSIGNED_BYTE, pixels);
+  }
+}

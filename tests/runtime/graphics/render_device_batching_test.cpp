@@ -1,0 +1,244 @@
+// How the render device batches: which drawing calls share one GL draw call, what forces
+// a flush, and the vertices each primitive hands to GL, seen through the recording seam.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "recording_gl.h"
+#include "runtime/graphics/render_device.h"
+
+namespace {
+
+class BatchingTest : public ::testing::Test {
+ protected:
+  RecordingGlScope scope;
+  RecordingGl& gl = scope.gl;
+  gxtkGraphics* device = (new gxtkGraphics)->m_new();
+
+  void SetUp() override { device->BeginRender(); }
+};
+
+TEST_F(BatchingTest, ThreeHundredRectanglesTakeTwoIndexedDraws) {
+  for (int i = 0; i < 300; ++i) device->DrawRect(i, i, 2, 2);
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 2u);
+  EXPECT_EQ(gl.IndexedDraws(), 2);
+  EXPECT_EQ(gl.draws[0].mode, static_cast<GLenum>(GL_TRIANGLES));
+  EXPECT_EQ(gl.draws[0].count, 256 * 6);
+  EXPECT_EQ(gl.draws[1].count, 44 * 6);
+  // The last rectangle's first triangle, through the fixed index list.
+  const gxtkVertex* last = &gl.draws[1].vertices[43 * 6];
+  EXPECT_FLOAT_EQ(last[0].x, 299);
+  EXPECT_FLOAT_EQ(last[1].x, 301);
+  EXPECT_FLOAT_EQ(last[2].y, 301);
+}
+
+TEST_F(BatchingTest, OnlyAChangeOfKindOrTextureSplitsTheBatch) {
+  gxtkSurface* sheet = device->CreateSurface(32, 32);
+  gxtkSurface* otherSheet = device->CreateSurface(32, 32);
+  struct Case {
+    std::string sequence;  // R rectangle, S sheet, O other sheet, C colour, M matrix, A alpha
+    size_t draws;
+  } cases[] = {
+      {"RSR", 3}, {"SS", 1}, {"SOS", 3}, {"RCRMRAR", 1}, {"SCMSAS", 1}, {"RRSS", 2},
+  };
+  for (const Case& c : cases) {
+    gl.ForgetHistory();
+    device->BeginRender();
+    for (char step : c.sequence) {
+      switch (step) {
+        case 'R': device->DrawRect(0, 0, 4, 4); break;
+        case 'S': device->DrawSurface(sheet, 0, 0); break;
+        case 'O': device->DrawSurface2(otherSheet, 0, 0, 4, 4, 8, 8); break;
+        case 'C': device->SetColor(10, 20, 30); break;
+        case 'M': device->SetMatrix(2, 0, 0, 2, 5, 5); break;
+        case 'A': device->SetAlpha(0.5f); break;
+      }
+    }
+    device->EndRender();
+    EXPECT_EQ(gl.draws.size(), c.draws) << c.sequence;
+  }
+}
+
+TEST_F(BatchingTest, EachRectangleKeepsItsOwnPremultipliedColour) {
+  device->SetColor(200, 100, 50);
+  device->SetAlpha(1);
+  device->DrawRect(0, 0, 1, 1);
+  device->SetAlpha(0.5f);
+  device->DrawRect(0, 0, 1, 1);
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 1u);
+  const auto& vertices = gl.draws[0].vertices;
+  ASSERT_EQ(vertices.size(), 12u);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(vertices[i].color, 0xff3264c8u) << i;  // A=255 B=50 G=100 R=200
+  // Half alpha: red 100, green 50, blue 25, alpha trunc(127.5) = 127.
+  for (int i = 6; i < 12; ++i) EXPECT_EQ(vertices[i].color, 0x7f193264u) << i;
+}
+
+TEST_F(BatchingTest, SetBlendAlwaysFlushesAndPicksTheBlendFunction) {
+  device->DrawRect(0, 0, 1, 1);
+  device->SetBlend(0);  // the mode already in force
+  device->DrawRect(0, 0, 1, 1);
+  device->SetBlend(1);
+  device->SetBlend(1);  // an empty batch has nothing to draw
+  device->DrawRect(0, 0, 1, 1);
+  device->SetBlend(7);
+  device->EndRender();
+  EXPECT_EQ(gl.draws.size(), 3u);
+  std::vector<std::string> order(gl.events.begin() + 1, gl.events.end());  // after BeginRender's blend
+  EXPECT_EQ(order, (std::vector<std::string>{"draw", "blend", "draw", "blend", "blend", "draw", "blend"}));
+  std::vector<std::pair<GLenum, GLenum>> expected = {{GL_ONE, GL_ONE_MINUS_SRC_ALPHA},
+                                                     {GL_ONE, GL_ONE_MINUS_SRC_ALPHA},
+                                                     {GL_ONE, GL_ONE},
+                                                     {GL_ONE, GL_ONE},
+                                                     {GL_ONE, GL_ONE_MINUS_SRC_ALPHA}};
+  EXPECT_EQ(gl.blendFuncs, expected);
+}
+
+TEST_F(BatchingTest, ClsDropsPendingPrimitives) {
+  for (int i = 0; i < 10; ++i) device->DrawRect(0, 0, 5, 5);
+  device->Cls(10, 20, 30);
+  device->EndRender();
+  EXPECT_TRUE(gl.draws.empty());
+  EXPECT_EQ(gl.clears, 1);
+
+  for (int i = 0; i < 3; ++i) device->DrawOval(0, 0, 10, 10);
+  device->Cls(0, 0, 0);
+  device->DrawOval(0, 0, 10, 10);
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 1u);  // only the oval drawn after the clear
+  EXPECT_EQ(gl.draws[0].first, 0);
+}
+
+TEST_F(BatchingTest, OvalVertexCountFollowsItsSize) {
+  struct Case {
+    float w, h, scale;
+    int vertices;
+  } cases[] = {
+      {4, 4, 1, 12}, {100, 60, 1, 80}, {2000, 2000, 1, 1024}, {50, 10, 1, 28}, {-100, 60, 1, 80},
+      {100, 60, 2, 160}, {0, 0, 1, 12},
+  };
+  for (const Case& c : cases) {
+    gl.ForgetHistory();
+    device->SetMatrix(c.scale, 0, 0, c.scale, 0, 0);
+    device->DrawOval(10, 20, c.w, c.h);
+    device->EndRender();
+    ASSERT_EQ(gl.draws.size(), 1u) << c.w << "x" << c.h;
+    EXPECT_EQ(gl.draws[0].mode, static_cast<GLenum>(GL_TRIANGLE_FAN));
+    EXPECT_EQ(gl.draws[0].count, c.vertices) << c.w << "x" << c.h << " at scale " << c.scale;
+  }
+}
+
+TEST_F(BatchingTest, OvalStartsAtTheRightAndTurnsCounterClockwise) {
+  device->DrawOval(10, 20, 100, 60);  // centre (60, 50), radii 50 and 30
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 1u);
+  const auto& v = gl.draws[0].vertices;
+  ASSERT_EQ(v.size(), 80u);
+  EXPECT_NEAR(v[0].x, 110, 1e-3);
+  EXPECT_NEAR(v[0].y, 50, 1e-3);
+  EXPECT_NEAR(v[20].x, 60, 1e-3);  // a quarter turn later: the top
+  EXPECT_NEAR(v[20].y, 20, 1e-3);
+  EXPECT_NEAR(v[40].x, 10, 1e-3);
+}
+
+TEST_F(BatchingTest, ManyOvalsShareOneBatchAsSeparateFans) {
+  for (int i = 0; i < 3; ++i) device->DrawOval(i * 10, 0, 4, 4);
+  device->DrawOval(0, 0, 2000, 2000);
+  device->DrawOval(0, 0, 2000, 2000);
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 5u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(gl.draws[i].first, i * 12);
+  EXPECT_EQ(gl.draws[3].first, 0);  // the big ones do not fit behind the small ones
+  EXPECT_EQ(gl.draws[4].first, 0);
+}
+
+TEST_F(BatchingTest, PolygonKindFollowsItsPointCount) {
+  auto polygon = [](int points) {
+    Array<float> xy(points * 2);
+    for (int i = 0; i < points; ++i) {
+      xy[i * 2] = std::cos(i * 0.5f) * 10 + 20;
+      xy[i * 2 + 1] = std::sin(i * 0.5f) * 10 + 20;
+    }
+    return xy;
+  };
+  struct Case {
+    int points;
+    bool indexed;
+    GLenum mode;
+    size_t draws;
+  } cases[] = {
+      {4, true, GL_TRIANGLES, 1}, {5, false, GL_TRIANGLE_FAN, 1}, {3, false, GL_TRIANGLES, 1},
+      {1, false, GL_POINTS, 1},   {2, false, GL_LINES, 1},        {0, false, 0, 0},
+      {1025, false, 0, 0},        {1024, false, GL_TRIANGLE_FAN, 1},
+  };
+  for (const Case& c : cases) {
+    gl.ForgetHistory();
+    device->DrawPoly(polygon(c.points));
+    device->EndRender();
+    ASSERT_EQ(gl.draws.size(), c.draws) << c.points;
+    if (c.draws == 0) continue;
+    EXPECT_EQ(gl.draws[0].indexed, c.indexed) << c.points;
+    EXPECT_EQ(gl.draws[0].mode, c.mode) << c.points;
+  }
+}
+
+TEST_F(BatchingTest, ScissorOfTheFullWindowTurnsTheTestOff) {
+  device->DrawRect(0, 0, 1, 1);
+  device->SetScissor(0, 0, 640, 480);
+  device->SetScissor(10, 20, 100, 50);
+  device->SetScissor(0, 0, 640, 479);
+  EXPECT_EQ(gl.draws.size(), 1u);
+  EXPECT_EQ(gl.events, (std::vector<std::string>{"blend", "draw", "disable scissor", "enable scissor",
+                                                 "enable scissor"}));
+  ASSERT_EQ(gl.scissors.size(), 2u);
+  EXPECT_EQ(gl.scissors[0], (std::vector<GLint>{10, 410, 100, 50}));  // y counted from the bottom
+  EXPECT_EQ(gl.scissors[1], (std::vector<GLint>{0, 1, 640, 479}));
+}
+
+TEST_F(BatchingTest, MatrixIsAppliedOnTheProcessorAndPointsSitOnPixelCentres) {
+  device->SetMatrix(2, 0, 0, 3, 10, 5);
+  device->DrawRect(1, 1, 3, 3);
+  device->DrawLine(0, 0, 4, 0);
+  device->DrawPoint(1, 1);
+  device->SetMatrix(1, 0, 0, 1, 0, 0);
+  device->DrawPoint(7, 8);
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 3u);
+  const auto& rect = gl.draws[0].vertices;
+  EXPECT_FLOAT_EQ(rect[0].x, 12);  // (1, 1) -> (2 + 10, 3 + 5)
+  EXPECT_FLOAT_EQ(rect[0].y, 8);
+  EXPECT_FLOAT_EQ(rect[2].x, 18);  // (4, 4) -> (8 + 10, 12 + 5)
+  EXPECT_FLOAT_EQ(rect[2].y, 17);
+  const auto& line = gl.draws[1].vertices;
+  EXPECT_FLOAT_EQ(line[0].x, 10.5f);
+  EXPECT_FLOAT_EQ(line[1].x, 18.5f);
+  EXPECT_FLOAT_EQ(line[1].y, 5.5f);
+  const auto& points = gl.draws[2].vertices;
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_FLOAT_EQ(points[0].x, 12.5f);
+  EXPECT_FLOAT_EQ(points[1].x, 7.5f);
+  EXPECT_FLOAT_EQ(points[1].y, 8.5f);
+}
+
+TEST_F(BatchingTest, ReadPixelsFlushesAndTurnsRowsTopDown) {
+  gl.readPixelWord = 0x80102030;
+  device->DrawRect(0, 0, 1, 1);
+  Array<int> pixels(3 * 4 + 2);
+  device->ReadPixels(pixels, 5, 10, 3, 4, 2, 3);
+  EXPECT_EQ(gl.draws.size(), 1u);
+  EXPECT_EQ(gl.lastRead, (std::vector<GLint>{5, 466, 3, 4}));
+  EXPECT_EQ(pixels[0], 0);  // before the offset
+  EXPECT_EQ(static_cast<uint32_t>(pixels[2]), 0x80102033u);  // window row 10 is GL's top row 3
+  EXPECT_EQ(static_cast<uint32_t>(pixels[2 + 3 * 3 + 2]), 0x80102030u);
+
+  // A rectangle that does not fit the array reads nothing and writes nothing.
+  gl.lastRead.clear();
+  device->ReadPixels(pixels, 0, 0, 4, 4, 0, 4);
+  device->ReadPixels(pixels, 0, 0, 3, 4, -1, 3);
+  device->ReadPixels(Array<int>(), 0, 0, 1, 1, 0, 1);
+  EXPECT_TRUE(gl.lastRead.empty());
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Surfaces and their textures: premultiplication on load, lazy creation in the present
+// context and re-creation after a new window, the power-of-two retry, pixel writes and
+// damaged or missing files, seen through the recording seam and the test image host.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "image_files_host.h"
+#include "recording_gl.h"
+#include "runtime/graphics/render_device.h"
+
+namespace {
+
+String DataPath(const std::string& name) { return String(("quillo://data/" + name).c_str()); }
+
+class SurfaceTest : public ::testing::Test {
+ protected:
+  RecordingGlScope scope;
+  RecordingGl& gl = scope.gl;
+  ImageFilesHost host{MakeTempFolder("tj-surface")};
+  gxtkGraphics* device = (new gxtkGraphics)->m_new();
+
+  void WriteSolid(const std::string& name, int w, int h, std::array<unsigned char, 4> rgba) {
+    host.WritePng(name, w, h, [&](int, int) { return rgba; });
+  }
+};
+
+TEST_F(SurfaceTest, RefusedNonPowerOfTwoTextureIsRetriedAtPowerOfTwoSizes) {
+  gl.refuseNonPowerOfTwo = true;
+  WriteSolid("wide.png", 100, 30, {255, 255, 255, 255});
+  gxtkSurface* surface = device->LoadSurface(DataPath("wide.png"));
+  ASSERT_NE(surface, nullptr);
+  ASSERT_EQ(gl.texImages.size(), 2u);
+  EXPECT_FALSE(gl.texImages[0].accepted);
+  EXPECT_EQ(gl.texImages[0].width, 100);
+  EXPECT_TRUE(gl.texImages[1].accepted);
+  EXPECT_EQ(gl.texImages[1].width, 128);
+  EXPECT_EQ(gl.texImages[1].height, 32);
+  EXPECT_FLOAT_EQ(surface->uScale, 1.0f / 128);
+  EXPECT_FLOAT_EQ(surface->vScale, 1.0f / 32);
+  EXPECT_EQ(surface->Width(), 100);  // the image keeps its own size
+
+  device->BeginRender();
+  device->DrawSurface(surface, 0, 0);
+  device->EndRender();
+  ASSERT_EQ(gl.draws.size(), 1u);
+  const auto& v = gl.draws[0].vertices;
+  EXPECT_FLOAT_EQ(v[2].u, 100.0f / 128);
+  EXPECT_FLOAT_EQ(v[2].v, 30.0f / 32);
+  EXPECT_FLOAT_EQ(v[2].x, 100);
+
+  // A driver that takes any size gets the image's own.
+  gl.refuseNonPowerOfTwo = false;
+  gl.ForgetHistory();
+  gxtkSurface* exact = device->LoadSurface(DataPath("wide.png"));
+  ASSERT_EQ(gl.texImages.size(), 1u);
+  EXPECT_FLOAT_EQ(exact->uScale, 1.0f / 100);
+}
+
+TEST_F(SurfaceTest, PixelsArePremultipliedWhenStored) {
+  struct Case {
+    int components;
+    std::vector<unsigned char> file;
+    std::vector<unsigned char> stored;
+  } cases[] = {
+      {4, {200, 100, 50, 128}, {100, 50, 25, 128}},
+      {4, {255, 255, 255, 0}, {0, 0, 0, 0}},
+      {4, {10, 20, 30, 255}, {10, 20, 30, 255}},
+      {2, {200, 128}, {100, 128}},
+      {3, {200, 100, 50}, {200, 100, 50}},
+      {1, {77}, {77}},
+  };
+  for (const Case& c : cases) {
+    host.WritePngBytes("one.png", 1, 1, c.components, c.file);
+    gxtkSurface* surface = device->LoadSurface(DataPath("one.png"));
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->bytesPerPixel, c.components);
+    std::vector<unsigned char> stored(surface->pixels, surface->pixels + c.components);
+    EXPECT_EQ(stored, c.stored) << c.components << " components";
+    EXPECT_EQ(gl.subImages.back().bytes, c.stored);  // and uploaded so
+  }
+}
+
+TEST_F(SurfaceTest, TexturesAreMadeOnlyInAWindowAndRemadeAfterANewOne) {
+  WriteSolid("tile.png", 8, 8, {0, 255, 0, 255});
+  glfwGraphicsSeq = 0;  // no window has been opened yet
+  gxtkSurface* surface = device->LoadSurface(DataPath("tile.png"));
+  ASSERT_NE(surface, nullptr);
+  EXPECT_TRUE(gl.texImages.empty());
+  EXPECT_EQ(surface->contextSeq, -1);
+
+  glfwGraphicsSeq = 1;
+  device->BeginRender();
+  device->DrawSurface(surface, 0, 0);
+  device->EndRender();
+  ASSERT_EQ(gl.texImages.size(), 1u);
+  GLuint first = surface->textureName;
+  EXPECT_EQ(gl.draws.back().texture, first);
+  EXPECT_TRUE(gl.draws.back().textured);
+
+  device->BeginRender();
+  device->DrawSurface(surface, 0, 0);
+  device->EndRender();
+  EXPECT_EQ(gl.texImages.size(), 1u);  // same context: only bound
+
+  glfwGraphicsSeq = 2;  // the window was opened again
+  device->BeginRender();
+  device->DrawSurface(surface, 0, 0);
+  device->EndRender();
+  ASSERT_EQ(gl.texImages.size(), 2u);
+  EXPECT_NE(surface->textureName, first);
+  EXPECT_EQ(gl.draws.back().texture, surface->textureName);
+  ASSERT_EQ(gl.subImages.size(), 2u);
+  EXPECT_EQ(gl.subImages[1].bytes, gl.subImages[0].bytes);  // rebuilt from memory, not reloaded
+  EXPECT_EQ(host.decodes, 1);
+}
+
+TEST_F(SurfaceTest, WritingPixelsPremultipliesAndUploadsWholeRowsInOneCall) {
+  gxtkSurface* surface = device->CreateSurface(8, 4);
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(surface->pixels, nullptr);
+  gl.ForgetHistory();
+
+  Array<int> argb(8 * 4);
+  for (int i = 0; i < argb.Length(); ++i) argb[i] = static_cast<int>(0x80ff4000u);
+  device->WritePixels2(surface, argb, 0, 1, 8, 2, 0, 8);
+  ASSERT_EQ(gl.subImages.size(), 1u);
+  EXPECT_EQ(gl.subImages[0].y, 1);
+  EXPECT_EQ(gl.subImages[0].height, 2);
+  const unsigned char* written = surface->pixels + (1 * 8) * 4;
+  EXPECT_EQ(std::vector<unsigned char>(written, written + 4), (std::vector<unsigned char>{128, 32, 0, 128}));
+  EXPECT_EQ(surface->pixels[0], 0);  // untouched rows stay clear
+
+  gl.ForgetHistory();
+  device->WritePixels2(surface, argb, 2, 0, 3, 3, 4, 8);
+  ASSERT_EQ(gl.subImages.size(), 3u);  // one call per row of a part-width rectangle
+  EXPECT_EQ(gl.subImages[2].x, 2);
+  EXPECT_EQ(gl.subImages[2].y, 2);
+  EXPECT_EQ(gl.subImages[2].width, 3);
+
+  // Rectangles outside the surface or the array are ignored.
+  gl.ForgetHistory();
+  device->WritePixels2(surface, argb, 6, 0, 3, 1, 0, 3);
+  device->WritePixels2(surface, argb, 0, 0, 8, 4, 1, 8);
+  device->WritePixels2(surface, argb, -1, 0, 2, 2, 0, 2);
+  device->WritePixels2(nullptr, argb, 0, 0, 2, 2, 0, 2);
+  EXPECT_TRUE(gl.subImages.empty());
+}
+
+TEST_F(SurfaceTest, DamagedOrMissingFilesGiveNoSurface) {
+  WriteSolid("good.png", 16, 16, {1, 2, 3, 4});
+  FILE* file = std::fopen(host.PathOf("good.png").c_str(), "rb");
+  std::string png(4096, '\0');
+  png.resize(std::fread(&png[0], 1, png.size(), file));
+  std::fclose(file);
+
+  host.WriteBytes("truncated.png", png.substr(0, png.size() / 2));
+  host.WriteBytes("garbage.png", "this is not a picture at all");
+  host.WriteBytes("empty.png", "");
+  for (const char* name : {"truncated.png", "garbage.png", "empty.png", "missing.png"}) {
+    EXPECT_EQ(device->LoadSurface(DataPath(name)), nullptr) << name;
+  }
+  EXPECT_TRUE(gl.texImages.empty());
+  EXPECT_EQ(device->CreateSurface(0, 10), nullptr);
+}
+
+TEST_F(SurfaceTest, DiscardFreesThePixelsAndTheTexture) {
+  WriteSolid("tile.png", 4, 4, {9, 9, 9, 255});
+  gxtkSurface* surface = device->LoadSurface(DataPath("tile.png"));
+  ASSERT_NE(surface, nullptr);
+  GLuint name = surface->textureName;
+  surface->Discard();
+  EXPECT_EQ(surface->pixels, nullptr);
+  EXPECT_EQ(surface->contextSeq, -1);
+  EXPECT_EQ(gl.deletedTextures, std::vector<GLuint>{name});
+  surface->Discard();  // twice is harmless
+  EXPECT_EQ(gl.deletedTextures.size(), 1u);
+}
+
+}  // namespace
