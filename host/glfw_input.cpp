@@ -1,0 +1,69 @@
+// The desktop host's input: GLFW keyboard, character, mouse and joystick reports turned
+// into the toolkit's key, mouse and joystick events for the one host object.
+//
+// The translation tables live with the input device (glfw_keys, glfw_joystick,
+// joystick_mapping) so they can be checked without a window; this file only asks GLFW.
+#include <GLFW/glfw3.h>
+
+#include "host/glfw_game.h"
+#include "runtime/input/glfw_joystick.h"
+#include "runtime/input/glfw_keys.h"
+#include "runtime/input/input_device.h"
+
+void ZrGlfwGame::OnKey(GLFWwindow*, int key, int, int action, int) {
+  ZrGame* host = ZrGame::_game;
+  int code = TransKey(key);
+  if (!host || code == 0) return;
+  if (action == GLFW_RELEASE) {
+    host->KeyEvent(zr_input_EVENT_KEYUP, code);
+    return;
+  }
+  // Auto-repeat sends the key down again: the device ignores it as a hit, but the
+  // editing keys type their character once per repeat.
+  host->KeyEvent(zr_input_EVENT_KEYDOWN, code);
+  if (int character = KeyToChar(code)) host->KeyEvent(zr_input_EVENT_KEYCHAR, character);
+}
+
+void ZrGlfwGame::OnChar(GLFWwindow*, unsigned int codepoint) {
+  ZrGame* host = ZrGame::_game;
+  int units[2];
+  int count = CodepointToCharUnits(codepoint, units);
+  for (int i = 0; host && i < count; ++i) host->KeyEvent(zr_input_EVENT_KEYCHAR, units[i]);
+}
+
+void ZrGlfwGame::OnMouseButton(GLFWwindow* window, int button, int action, int) {
+  ZrGame* host = ZrGame::_game;
+  if (!host || button < 0 || button > 2) return;
+  double x = 0, y = 0;
+  glfwGetCursorPos(window, &x, &y);
+  int event = action == GLFW_RELEASE ? zr_input_EVENT_MOUSEUP : zr_input_EVENT_MOUSEDOWN;
+  host->MouseEvent(event, button, static_cast<float>(x), static_cast<float>(y));
+}
+
+void ZrGlfwGame::OnMousePos(GLFWwindow*, double x, double y) {
+  if (ZrGame::_game)
+    ZrGame::_game->MouseEvent(zr_input_EVENT_MOUSEMOVE, -1, static_cast<float>(x), static_cast<float>(y));
+}
+
+// Port 0 is polled first in every tick, so the port map follows devices plugged in or
+// out since the last tick. Devices GLFW knows as gamepads are read through its mapping
+// database; the rest are read raw.
+bool ZrGlfwGame::PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz, Array<bool> buttons) {
+  static JoystickPortMap ports;
+  if (port == 0) ports.Rebuild([](int hostId) { return glfwJoystickPresent(hostId) == GLFW_TRUE; });
+  int hostId = ports.HostIdAt(port);
+  if (hostId < 0) return false;
+
+  JoystickReading reading;
+  GLFWgamepadstate pad;
+  if (glfwJoystickIsGamepad(hostId) && glfwGetGamepadState(hostId, &pad)) {
+    reading = ReadingFromGlfwGamepad(pad.axes, pad.buttons);
+  } else {
+    int axisCount = 0, buttonCount = 0;
+    const float* axes = glfwGetJoystickAxes(hostId, &axisCount);
+    const unsigned char* pressed = glfwGetJoystickButtons(hostId, &buttonCount);
+    reading = ReadingFromGlfwJoystick(axes, axisCount, pressed, buttonCount);
+  }
+  MapJoystickReading(reading, joyx, joyy, joyz, buttons);
+  return true;
+}

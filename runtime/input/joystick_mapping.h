@@ -1,0 +1,42 @@
+// How the desktop's joysticks become the game's four joystick units.
+//
+// Present devices take ports 0..3 in the order of their host ids, so the first pad
+// plugged in is always unit 0 whatever id the system gave it. A device's axes and
+// buttons are then laid out as the game expects: the classic 14-button, 5-axis pad
+// (layout A) keeps its own order, every other device is rearranged (layout B).
+#pragma once
+
+#include <functional>
+
+#include "runtime/array.h"
+
+class JoystickPortMap {
+ public:
+  static constexpr int kPorts = 4;
+  static constexpr int kHostIds = 16;
+
+  // Scans host ids 0..15 in order, giving each present one the next free port.
+  void Rebuild(const std::function<bool(int hostId)>& isPresent);
+  // The host id at a port, or -1 when the port is empty or out of range.
+  int HostIdAt(int port) const;
+
+ private:
+  int m_hostIds[kPorts] = {-1, -1, -1, -1};
+};
+
+// One poll of a device as the classic joystick interface reports it: up to 6 axes
+// (vertical axes positive upwards) and up to 32 buttons, hat directions last.
+struct JoystickReading {
+  static constexpr int kMaxAxes = 6;
+  static constexpr int kMaxButtons = 32;
+
+  float axes[kMaxAxes] = {};
+  int axisCount = 0;
+  bool buttons[kMaxButtons] = {};
+  int buttonCount = 0;
+};
+
+// Fills a joystick unit's sticks, triggers and 32 buttons from one reading. Outputs
+// shorter than expected are filled as far as they go.
+void MapJoystickReading(const JoystickReading& reading, Array<float> joyx, Array<float> joyy, Array<float> joyz,
+                        Array<bool> buttons);

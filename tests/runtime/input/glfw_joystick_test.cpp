@@ -1,0 +1,94 @@
+// GLFW 3 readings reach the layouts as the classic interface reported them: vertical
+// axes positive upwards, at most 6 axes and 32 buttons, and recognised gamepads as the
+// classic pad with its hat in the order the game's controls read (left, up, right, down).
+#include <gtest/gtest.h>
+
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+
+#include "runtime/input/glfw_joystick.h"
+
+namespace {
+
+TEST(GlfwJoystick, RawDevicesFlipVerticalAxesAndKeepAtMostTheClassicCounts) {
+  const float axes[8] = {0.5f, 0.25f, -0.5f, -0.75f, 1.0f, 1.0f, 0.3f, 0.3f};
+  unsigned char buttons[40] = {};
+  buttons[0] = GLFW_PRESS;
+  buttons[31] = GLFW_PRESS;
+  buttons[35] = GLFW_PRESS;
+  JoystickReading r = ReadingFromGlfwJoystick(axes, 8, buttons, 40);
+  EXPECT_EQ(r.axisCount, 6);
+  EXPECT_EQ(r.buttonCount, 32);
+  const float expected[6] = {0.5f, -0.25f, -0.5f, 0.75f, 1.0f, -1.0f};
+  for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(r.axes[i], expected[i]) << "axis " << i;
+  EXPECT_TRUE(r.buttons[0]);
+  EXPECT_FALSE(r.buttons[1]);
+  EXPECT_TRUE(r.buttons[31]);
+
+  JoystickReading nothing = ReadingFromGlfwJoystick(nullptr, 4, nullptr, -3);
+  EXPECT_EQ(nothing.axisCount, 0);
+  EXPECT_EQ(nothing.buttonCount, 0);
+}
+
+struct Mapped {
+  Array<float> joyx{2}, joyy{2}, joyz{2};
+  Array<bool> buttons{32};
+};
+
+Mapped mapGamepad(const float axes[6], const unsigned char buttons[15]) {
+  Mapped out;
+  MapJoystickReading(ReadingFromGlfwGamepad(axes, buttons), out.joyx, out.joyy, out.joyz, out.buttons);
+  return out;
+}
+
+TEST(GlfwJoystick, GamepadButtonsLandWhereTheGameLooks) {
+  struct Case {
+    int gamepadButton;
+    int output;  // -1: no output
+  };
+  const Case cases[] = {
+      {GLFW_GAMEPAD_BUTTON_A, 0},           {GLFW_GAMEPAD_BUTTON_B, 1},
+      {GLFW_GAMEPAD_BUTTON_X, 2},           {GLFW_GAMEPAD_BUTTON_Y, 3},
+      {GLFW_GAMEPAD_BUTTON_LEFT_BUMPER, 4}, {GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER, 5},
+      {GLFW_GAMEPAD_BUTTON_BACK, 6},        {GLFW_GAMEPAD_BUTTON_START, 7},
+      {GLFW_GAMEPAD_BUTTON_DPAD_LEFT, 8},   {GLFW_GAMEPAD_BUTTON_DPAD_UP, 9},
+      {GLFW_GAMEPAD_BUTTON_DPAD_RIGHT, 10}, {GLFW_GAMEPAD_BUTTON_DPAD_DOWN, 11},
+      {GLFW_GAMEPAD_BUTTON_LEFT_THUMB, 12}, {GLFW_GAMEPAD_BUTTON_RIGHT_THUMB, 13},
+      {GLFW_GAMEPAD_BUTTON_GUIDE, -1},
+  };
+  const float rest[6] = {0, 0, 0, 0, -1, -1};
+  for (const Case& c : cases) {
+    unsigned char buttons[15] = {};
+    buttons[c.gamepadButton] = GLFW_PRESS;
+    Mapped out = mapGamepad(rest, buttons);
+    for (int i = 0; i < 32; ++i)
+      EXPECT_EQ(out.buttons[i], i == c.output) << "gamepad " << c.gamepadButton << " output " << i;
+  }
+}
+
+TEST(GlfwJoystick, GamepadSticksAndTriggersFollowTheClassicPad) {
+  const unsigned char none[15] = {};
+  struct Case {
+    const char* what;
+    float axes[6];  // left x, left y, right x, right y, left trigger, right trigger
+    float joyx0, joyy0, joyz0, joyx1, joyy1, joyz1;
+  };
+  const Case cases[] = {
+      {"at rest", {0, 0, 0, 0, -1, -1}, 0, 0, 0, 0, 0, 0},
+      {"left stick up-right", {0.5f, -1, 0, 0, -1, -1}, 0.5f, 1, 0, 0, 0, 0},
+      {"right stick down-left", {0, 0, -0.5f, 1, -1, -1}, 0, 0, 0, -0.5f, 1, 0},
+      {"left trigger pulled", {0, 0, 0, 0, 1, -1}, 0, 0, 1, 0, 0, -1},
+      {"right trigger half", {0, 0, 0, 0, -1, 0}, 0, 0, -0.5f, 0, 0, 0.5f},
+  };
+  for (const Case& c : cases) {
+    Mapped out = mapGamepad(c.axes, none);
+    EXPECT_FLOAT_EQ(out.joyx[0], c.joyx0) << c.what;
+    EXPECT_FLOAT_EQ(out.joyy[0], c.joyy0) << c.what;
+    EXPECT_FLOAT_EQ(out.joyz[0], c.joyz0) << c.what;
+    EXPECT_FLOAT_EQ(out.joyx[1], c.joyx1) << c.what;
+    EXPECT_FLOAT_EQ(out.joyy[1], c.joyy1) << c.what;
+    EXPECT_FLOAT_EQ(out.joyz[1], c.joyz1) << c.what;
+  }
+}
+
+}  // namespace
