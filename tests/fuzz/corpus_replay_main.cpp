@@ -1,0 +1,53 @@
+// Replays a fuzz corpus through a fuzz entry without libFuzzer, so any compiler can run
+// the corpus as an ordinary test. Arguments are files or folders; an empty corpus fails,
+// since replaying nothing would prove nothing.
+#include <dirent.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
+bool replayFile(const std::string& path) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::vector<uint8_t> bytes;
+  uint8_t block[65536];
+  size_t n;
+  while ((n = std::fread(block, 1, sizeof block, file)) > 0) bytes.insert(bytes.end(), block, block + n);
+  std::fclose(file);
+  LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+  return true;
+}
+
+std::vector<std::string> filesOf(const std::string& path) {
+  std::vector<std::string> files;
+  DIR* folder = opendir(path.c_str());
+  if (!folder) return {path};
+  while (dirent* entry = readdir(folder))
+    if (entry->d_name[0] != '.') files.push_back(path + "/" + entry->d_name);
+  closedir(folder);
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int replayed = 0;
+  for (int i = 1; i < argc; ++i)
+    for (const std::string& file : filesOf(argv[i])) {
+      if (!replayFile(file)) {
+        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        return 1;
+      }
+      ++replayed;
+    }
+  std::printf("replayed %d inputs\n", replayed);
+  return replayed > 0 ? 0 : 1;
+}
