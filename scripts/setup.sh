@@ -10,7 +10,7 @@ packages=(
   libstb-dev libvorbis-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick x11-utils libx11-dev
 )
 
 missing=()

@@ -1,0 +1,64 @@
+// ZrQuilloGame::Main, the whole program: start GLFW, create the host, run the game's
+// start-up under a handler for runtime throwables, then the loop while an application is
+// registered. Fatal signals become runtime errors with a readable message. A window that
+// cannot be opened is reported and ends the program with a failure status.
+#include <GLFW/glfw3.h>
+
+#include <clocale>
+#include <csignal>
+#include <cstdlib>
+
+#include "host/glfw_game.h"
+#include "host/program_start.h"
+#include "runtime/diagnostics.h"
+
+int argc = 0;
+char** argv = nullptr;
+
+void sighandler(int signalNumber) {
+  switch (signalNumber) {
+    case SIGFPE:
+      dbg_error("Floating point exception");
+    case SIGSEGV:
+      dbg_error("Memory access violation");
+    case SIGILL:
+      dbg_error("Illegal instruction");
+    default:
+      dbg_error("Unknown signal");
+  }
+}
+
+int zr_std_main(int argumentCount, char** arguments) {
+  argc = argumentCount;
+  argv = arguments;
+  std::signal(SIGSEGV, sighandler);
+  std::signal(SIGILL, sighandler);
+  std::signal(SIGFPE, sighandler);
+  if (!std::setlocale(LC_CTYPE, "en_US.UTF-8")) std::setlocale(LC_CTYPE, "");
+  gc_init1();
+  zrInit();
+  gc_init2();
+  zrMain();
+  return 0;
+}
+
+int ZrQuilloGame::Main(int argumentCount, char** arguments) {
+  if (!glfwInit()) {
+    zrPrint("glfwInit failed");
+    std::exit(-1);
+  }
+  ZrQuilloGame* game = new ZrQuilloGame;
+  try {
+    zr_std_main(argumentCount, arguments);
+  } catch (ThrowableObject* thrown) {
+    glfwTerminate();
+    game->Die(thrown);
+  }
+  int status = 0;
+  if (game->Delegate()) {
+    game->Run();
+    if (!game->Window()) status = -1;
+  }
+  glfwTerminate();
+  return status;
+}

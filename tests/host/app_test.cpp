@@ -1,0 +1,199 @@
+// The app layer and the delegate, driven by the headless host: the application is created
+// once, sees the devices wrapped around its updates (a key hit lasts one update), keeps
+// the window size current, lists display modes without duplicates, and ends the program
+// with status 0 from the close box or the back key.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/app.h"
+#include "host/async_events.h"
+#include "host/game_delegate.h"
+#include "host/headless_game.h"
+#include "runtime/graphics/graphics.h"
+#include "runtime/input/input.h"
+
+namespace {
+
+class TestApp : public c_App {
+ public:
+  std::vector<std::string> calls;
+  std::vector<int> clock;
+  std::vector<int> hitsOfA;
+
+  void p_OnCreate() override { calls.push_back("create"); }
+  void p_OnSuspend() override { calls.push_back("suspend"); }
+  void p_OnResume() override { calls.push_back("resume"); }
+  void p_OnUpdate() override {
+    calls.push_back("update");
+    clock.push_back(zr_app_Millisecs());
+    hitsOfA.push_back(zr_input_KeyHit(65));
+  }
+  void p_OnRender() override { calls.push_back("render"); }
+};
+
+// A headless host whose window size and display modes a test sets.
+class ShapedHost : public ZrHeadlessGame {
+ public:
+  int width = 640, height = 480;
+  std::vector<std::pair<int, int>> modes;
+  bool hasDesktop = true;
+
+  int GetDeviceWidth() override { return width; }
+  int GetDeviceHeight() override { return height; }
+  Array<ZrDisplayMode*> GetDisplayModes() override {
+    Array<ZrDisplayMode*> result(static_cast<int>(modes.size()));
+    for (size_t i = 0; i < modes.size(); ++i) {
+      ZrDisplayMode* mode = new ZrDisplayMode;
+      mode->width = modes[i].first;
+      mode->height = modes[i].second;
+      gc_assign(result[static_cast<int>(i)], mode);
+    }
+    return result;
+  }
+  ZrDisplayMode* GetDesktopMode() override {
+    if (!hasDesktop) return nullptr;
+    ZrDisplayMode* mode = new ZrDisplayMode;
+    mode->width = 1920;
+    mode->height = 1080;
+    return mode;
+  }
+};
+
+class AppLayer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Each test builds its own application; the one-app rule is tested on its own.
+    zr_app__app = nullptr;
+    app = new TestApp;
+    app->m_new();
+  }
+  ShapedHost host;
+  TestApp* app = nullptr;
+};
+
+TEST_F(AppLayer, HeadlessRunStartsOnceAndStepsTheGame) {
+  host.Run(3);
+  std::vector<std::string> expected = {"create", "update", "update", "update"};
+  EXPECT_EQ(app->calls, expected) << "no frames are drawn unless asked for";
+  host.SetRendering(true);
+  host.Run(2);
+  expected.insert(expected.end(), {"update", "render", "update", "render"});
+  EXPECT_EQ(app->calls, expected);
+  std::vector<int> clock = {0, 16, 33, 50, 66};
+  EXPECT_EQ(app->clock, clock);
+  EXPECT_NE(zr_graphics_device, nullptr);
+  EXPECT_NE(zr_input_device, nullptr);
+}
+
+TEST_F(AppLayer, KeyHitIsSeenByExactlyOneUpdate) {
+  host.Run(1);
+  host.KeyEvent(1, 65);
+  host.Run(2);
+  host.KeyEvent(2, 65);
+  host.KeyEvent(1, 65);
+  host.KeyEvent(2, 65);
+  host.KeyEvent(1, 65);
+  host.Run(1);
+  std::vector<int> hits = {0, 1, 0, 2};
+  EXPECT_EQ(app->hitsOfA, hits);
+}
+
+TEST_F(AppLayer, SuspendAndResumeReachTheApp) {
+  host.Run(1);
+  host.SuspendGame();
+  host.Run(2);  // no updates while suspended
+  host.ResumeGame();
+  host.Run(1);
+  std::vector<std::string> expected = {"create", "update", "suspend", "resume", "update"};
+  EXPECT_EQ(app->calls, expected);
+}
+
+TEST_F(AppLayer, DeviceSizeFollowsTheWindowAtTheNextUpdate) {
+  host.Run(1);
+  EXPECT_EQ(zr_app_DeviceWidth(), 640);
+  EXPECT_EQ(zr_app_DeviceHeight(), 480);
+  host.width = 800;
+  host.height = 600;
+  EXPECT_EQ(zr_app_DeviceWidth(), 640) << "nothing changes between updates";
+  host.Run(1);
+  EXPECT_EQ(zr_app_DeviceWidth(), 800);
+  EXPECT_EQ(zr_app_DeviceHeight(), 600);
+}
+
+TEST_F(AppLayer, DisplayModesListEachSizeOnceInFirstSeenOrder) {
+  host.modes = {{640, 480}, {800, 600}, {640, 480}, {1024, 768}, {800, 600}, {480, 640}};
+  host.Run(0);
+  std::vector<std::pair<int, int>> listed;
+  for (int i = 0; i < zr_app__displayModes.Length(); ++i)
+    listed.push_back({zr_app__displayModes[i]->p_Width(), zr_app__displayModes[i]->p_Height()});
+  std::vector<std::pair<int, int>> expected = {{640, 480}, {800, 600}, {1024, 768}, {480, 640}};
+  EXPECT_EQ(listed, expected);
+  EXPECT_EQ(zr_app__desktopMode->p_Width(), 1920);
+
+  host.hasDesktop = false;
+  zr_app_EnumDisplayModes();
+  EXPECT_EQ(zr_app__desktopMode->p_Width(), 640) << "without a desktop mode the window size stands in";
+  EXPECT_EQ(zr_app__desktopMode->p_Height(), 480);
+}
+
+TEST_F(AppLayer, DateAndRateGoThroughTheHost) {
+  host.SetDate(2013, 12, 24, 18, 30, 5);
+  Array<int> date = zr_app_GetDate2();
+  ASSERT_EQ(date.Length(), 7);
+  std::vector<int> fields(date.Data(), date.Data() + 7);
+  std::vector<int> expected = {2013, 12, 24, 18, 30, 5, 0};
+  EXPECT_EQ(fields, expected);
+
+  zr_app_SetUpdateRate(60);
+  EXPECT_EQ(zr_app__updateRate, 60);
+  EXPECT_EQ(host.UpdateRate(), 60);
+  EXPECT_EQ(zr_app__game, &host);
+}
+
+TEST_F(AppLayer, CloseBoxAndBackKeyEndTheProgramWithStatusZero) {
+  host.Run(1);
+  EXPECT_EXIT(host.KeyEvent(1, 432), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(host.KeyEvent(1, 416), ::testing::ExitedWithCode(0), "");
+  // Their key-ups and other keys do not end anything.
+  host.KeyEvent(2, 432);
+  host.KeyEvent(1, 27);
+  host.Run(1);
+  EXPECT_EQ(app->calls.back(), "update");
+}
+
+TEST_F(AppLayer, SecondApplicationIsAFatalError) {
+  // The fatal path waits for a debugger on standard input; with none it ends at once.
+  EXPECT_EXIT(
+      {
+        std::fclose(stdin);
+        (new TestApp)->m_new();
+      },
+      ::testing::ExitedWithCode(255), "");
+  EXPECT_EQ(zr_app__app, app) << "the first application stays";
+}
+
+class CountingSource : public Object, public c_IAsyncEventSource {
+ public:
+  int runs = 0;
+  void p_UpdateAsyncEvents() override {
+    ++runs;
+    zr_asyncevent_UpdateAsyncEvents();  // a nested pump must not recurse
+  }
+};
+
+TEST(AsyncEvents, PumpIsSafeEmptyAndRefusesToReenter) {
+  zr_asyncevent_UpdateAsyncEvents();
+  CountingSource* first = new CountingSource;
+  CountingSource* second = new CountingSource;
+  zr_asyncevent_AddAsyncEventSource(first);
+  zr_asyncevent_AddAsyncEventSource(second);
+  zr_asyncevent_UpdateAsyncEvents();
+  zr_asyncevent_UpdateAsyncEvents();
+  EXPECT_EQ(first->runs, 2);
+  EXPECT_EQ(second->runs, 2);
+  EXPECT_EQ(zr_asyncevent__current, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+// The frame loop's timing, run against a scripted clock and window: render first, sleep
+// only until the next update is due, at most four catch-up updates after a stall and then
+// a fresh schedule, a rate change stopping a burst, and suspension on focus loss.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "host/glfw_game.h"
+#include "host/loop_platform.h"
+#include "recording_delegate.h"
+
+namespace {
+
+// A clock that moves only when the loop sleeps or a test says so, and a window that
+// stays open for a given number of frames with a scripted focus.
+class ScriptedPlatform : public ZrLoopPlatform {
+ public:
+  double now = 1000.0;
+  int framesLeft = 0;
+  int frame = 0;
+  std::function<bool(int frame)> focused = [](int) { return true; };
+  std::vector<double> sleeps;
+  int polls = 0;
+  int waits = 0;
+
+  double Now() override { return now; }
+  void Sleep(double seconds) override {
+    sleeps.push_back(seconds);
+    now += seconds;
+  }
+  void PollEvents() override { ++polls; }
+  void WaitEvents() override { ++waits; }
+  void SwapBuffers() override {}
+  bool WindowOpen() override {
+    if (framesLeft == 0) return false;
+    --framesLeft;
+    ++frame;
+    return true;
+  }
+  bool WindowFocused() override { return focused(frame); }
+};
+
+class FrameLoop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game = new RecordingDelegate;
+    host.SetDelegate(game);
+    host.SetLoopPlatform(&platform);
+    game->onRender = [this](int) { CountFrame(); };
+  }
+
+  // Notes the updates run since the previous render.
+  void CountFrame() {
+    updatesPerFrame.push_back(game->updates - updatesSoFar);
+    updatesSoFar = game->updates;
+  }
+
+  void RunFrames(int frames) {
+    platform.framesLeft = frames;
+    host.StartGame();
+    host.RunLoop();
+    CountFrame();  // the last frame's updates
+  }
+
+  ScriptedPlatform platform;
+  ZrGlfwGame host;
+  RecordingDelegate* game;
+  std::vector<int> updatesPerFrame;
+  int updatesSoFar = 0;
+};
+
+const double kPeriod = 1.0 / 60.0;
+
+TEST_F(FrameLoop, RateZeroNeverSleepsAndUpdatesOncePerFrame) {
+  game->onUpdate = [this](int) { platform.now += 0.001; };
+  RunFrames(5);
+  EXPECT_TRUE(platform.sleeps.empty());
+  EXPECT_EQ(game->renders, 5);
+  EXPECT_EQ(game->updates, 5);
+  EXPECT_EQ(game->events[1], "render") << "a frame is drawn before the first update";
+}
+
+TEST_F(FrameLoop, SteadyRateSleepsUntilEachUpdateIsDue) {
+  host.SetUpdateRate(60);
+  RunFrames(6);
+  // The first frame starts the schedule; every later one waits one period.
+  std::vector<int> expected = {0, 1, 1, 1, 1, 1, 1};
+  EXPECT_EQ(updatesPerFrame, expected);
+  ASSERT_EQ(platform.sleeps.size(), 5u);
+  for (double sleep : platform.sleeps) EXPECT_NEAR(sleep, kPeriod, 1e-9);
+  EXPECT_EQ(platform.polls, 6);
+  EXPECT_EQ(platform.waits, 0);
+}
+
+TEST_F(FrameLoop, StallRunsFourUpdatesThenRestartsTheSchedule) {
+  host.SetUpdateRate(60);
+  // The third frame takes as long as ten updates.
+  game->onRender = [this](int render) {
+    CountFrame();
+    if (render == 3) platform.now += 10 * kPeriod;
+  };
+  RunFrames(6);
+  std::vector<int> expected = {0, 1, 1, 4, 1, 1, 1};
+  EXPECT_EQ(updatesPerFrame, expected);
+  // After the burst there is no backlog: the next frame sleeps a whole period again.
+  ASSERT_GE(platform.sleeps.size(), 3u);
+  EXPECT_NEAR(platform.sleeps.back(), kPeriod, 1e-9);
+}
+
+TEST_F(FrameLoop, ShortStallIsCaughtUpInFull) {
+  host.SetUpdateRate(60);
+  game->onRender = [this](int render) {
+    CountFrame();
+    if (render == 3) platform.now += 3.5 * kPeriod;
+  };
+  RunFrames(5);
+  // 3.5 periods later: the three updates that fell due meanwhile, then back on time.
+  std::vector<int> expected = {0, 1, 1, 3, 1, 1};
+  EXPECT_EQ(updatesPerFrame, expected);
+}
+
+TEST_F(FrameLoop, RateChangeInsideAnUpdateStopsTheBurst) {
+  host.SetUpdateRate(60);
+  game->onRender = [this](int render) {
+    CountFrame();
+    if (render == 3) platform.now += 10 * kPeriod;
+  };
+  // The second update of the burst changes the rate.
+  game->onUpdate = [this](int update) {
+    if (update == 4) host.SetUpdateRate(30);
+  };
+  RunFrames(5);
+  std::vector<int> expected = {0, 1, 1, 2, 1, 1};
+  EXPECT_EQ(updatesPerFrame, expected);
+  // The new schedule starts without a sleep and then waits the new period.
+  EXPECT_NEAR(platform.sleeps.back(), 1.0 / 30.0, 1e-9);
+}
+
+TEST_F(FrameLoop, FocusLossSuspendsOnceAndResumeRestartsTheSchedule) {
+  host.SetUpdateRate(60);
+  platform.focused = [](int frame) { return frame < 3 || frame > 6; };
+  // While suspended, each wait for events is a long time.
+  game->onRender = [this](int) {
+    CountFrame();
+    if (host.Suspended()) platform.now += 5.0;
+  };
+  RunFrames(9);
+  EXPECT_EQ(game->Count("suspend"), 1);
+  EXPECT_EQ(game->Count("resume"), 1);
+  EXPECT_EQ(platform.waits, 4) << "the loop blocks for events while suspended";
+  // Frames 3..6 run no updates; on resume (frame 7) exactly one runs, not a backlog.
+  std::vector<int> expected = {0, 1, 1, 0, 0, 0, 0, 1, 1, 1};
+  EXPECT_EQ(updatesPerFrame, expected);
+  EXPECT_EQ(game->renders, 9) << "frames are still drawn while suspended";
+}
+
+TEST_F(FrameLoop, MillisecsFollowTheLoopClock) {
+  platform.now = 12.3456;
+  EXPECT_EQ(host.Millisecs(), 12345);
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+// Presses a window's close box from outside: sends the X client message a window manager
+// sends when the user clicks it (WM_PROTOCOLS with WM_DELETE_WINDOW). Usage:
+// send_close_request <window id>. The window itself decides what happens next.
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <window id>\n", argv[0]);
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::fprintf(stderr, "cannot open the display\n");
+    return 1;
+  }
+  Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XSync(display, False);
+  XCloseDisplay(display);
+  return 0;
+}
