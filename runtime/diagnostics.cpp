@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 
 #include "runtime/gc.h"
@@ -89,7 +88,20 @@ void zrError(const String& text) {
   dbg_error(text.ToNarrow().c_str());
 }
 
+namespace {
+// A runtime error thrown as a collected object, so the host's handlers catch it like any
+// other runtime exception.
+class ThrownMessage : public ThrowableObject {
+ public:
+  explicit ThrownMessage(const char* message) : m_text(std::string(message) + "\n") {}
+  const char* debug() override { return m_text.c_str(); }
+
+ private:
+  std::string m_text;
+};
+}  // namespace
+
 void dbg_throw(const char* message) {
   g_exstack = dbg_stacktrace();
-  throw std::runtime_error(message);
+  throw static_cast<ThrowableObject*>(new ThrownMessage(message));
 }
