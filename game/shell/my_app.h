@@ -1,0 +1,217 @@
+// c_MyApp: the whole game as one application object. Every screen, every mini-game and
+// the shared toolkit are methods of it, and they talk to each other through its public
+// fields: the game keeps its state in flat float and int tables indexed by
+// record x stride + field, allocated once here and reused by every game, so a frame
+// never allocates. Drawing is deferred: updates append 15-float entries to m_drawList,
+// and the render step replays them scaled to the window.
+#pragma once
+
+#include "host/app.h"
+#include "runtime/array.h"
+#include "runtime/audio/audio.h"
+#include "runtime/graphics/image.h"
+#include "runtime/string.h"
+
+// The game's marker for an optional float argument that was left out; below it the
+// corresponding setting stays as it is.
+constexpr float kNotGiven = -3717.0f;
+
+// Draw-list entry kinds other than an image id.
+constexpr float kDrawRect = -3717.0f;
+constexpr float kDrawOval = -3716.0f;
+constexpr float kDrawLine = -3715.0f;
+
+// Floats per draw-list entry and the list's size (2500 entries).
+constexpr int kDrawEntrySize = 15;
+constexpr int kDrawListSize = 37500;
+
+class c_MyApp : public c_App {
+ public:
+  // Flow and screens.
+  int m_mode = 0;
+  int m_game = 0;
+  int m_menuGame = 0;
+  int m_loadSteps = 0;
+  int m_paused = 0;
+  int m_pauseSel = 0;
+  int m_pausePanelY = 0;
+  int m_pauseSub = 0;
+  int m_roundOver = 0;
+  int m_gameOverTimer = 0;
+  int m_creditsOpen = 0;
+  int m_optionsOpen = 0;
+  int m_badgesOpen = 0;
+  int m_creditsSlide = 0;
+  int m_optionsSlide = 0;
+  int m_keyLatch = 0;
+  int m_pointerLatch = 0;
+  int m_hideHud = 0;
+  int m_musicOn = 0;
+  int m_i = 0;
+  int m_tmp = 0;
+
+  // Game-select menu.
+  int m_unlockOverride = 0;
+  int m_menuSlide = 0;
+  int m_menuPanelW = 140;
+  Array<float> m_tiles;
+  float m_tileW = 0;
+  int m_recordScore = 0;
+  String m_gameTitle1;
+  String m_gameTitle2;
+  String m_gameDesc;
+
+  // Pause menu, options box and the pause toy.
+  int m_optionsSel = 0;
+  int m_optKeyLatch = 0;
+  int m_optTouchLatch = 0;
+  float m_gearSpin = 0;
+  int m_fullscreen = 0;
+  float m_toyAngleA = 0;
+  float m_toyAngleB = 0;
+  float m_toyHue = 0;
+  float m_toySpeed = 0;
+  float m_toyArm = 0;
+  Array<float> m_toyTrail;
+
+  // Round end and credits.
+  float m_creditScroll = 0;
+  int m_creditLine = 0;
+
+  // Players, controls and scores.
+  Array<int> m_pad;
+  Array<float> m_controls;
+  Array<int> m_vbutton;
+  int m_iCadeChar = 0;
+  int m_hit = 0;
+  Array<int> m_totalScore;
+  Array<int> m_roundPoints;
+  int m_leader = 0;
+  Array<float> m_players;
+  Array<float> m_objects;
+  Array<float> m_grid;
+  Array<float> m_particles;
+  int m_particleLimit = 0;
+  Array<float> m_stars;
+  int m_starCount = 0;
+  Array<int> m_highscores;
+  Array<int> m_settings;
+  Array<int> m_order;
+  Array<bool> m_flags;
+  Array<int> m_keyTimerA;
+  Array<int> m_keyTimerB;
+
+  // Playfield shared by the mini-games.
+  int m_gridW = 0;
+  int m_gridH = 0;
+  float m_tileSize = 0;
+  float m_tileScale = 0;
+  float m_gridX = 0;
+  float m_gridY = 0;
+  int m_panelWidth = 0;
+  float m_panelX = 0;
+  int m_slotHeight = 0;
+  int m_introTimer = 0;
+  int m_timeLeft = 0;
+  float m_setupWidth = 0;
+  float m_camX = 0;
+  float m_camY = 0;
+  float m_camTargetX = 0;
+  float m_camTargetY = 0;
+
+  // Screen and pointer.
+  int m_devW = 0;
+  int m_devH = 0;
+  float m_scaleX = 0;
+  float m_scaleY = 0;
+  int m_fitAxis = 0;
+  int m_landscape = 0;
+  int m_mouseX = 0;
+  int m_mouseY = 0;
+  int m_pressX = 0;
+  int m_pressY = 0;
+  int m_mouseDown = 0;
+  int m_touching = 0;
+  int m_mouseHits = 0;
+  Array<int> m_touchDown;
+  Array<int> m_touchX;
+  Array<int> m_touchY;
+  int m_touchDelay = 0;
+
+  // Drawing.
+  Array<float> m_drawList;
+  int m_drawCount = 0;
+  float m_drawScaleX = 0;
+  float m_drawScaleY = 0;
+  float m_drawRot = 0;
+  float m_drawR = 0;
+  float m_drawG = 0;
+  float m_drawB = 0;
+  float m_drawAlpha = 0;
+  int m_drawBlend = 0;
+  float m_bgR = 0;
+  float m_bgG = 0;
+  float m_bgB = 0;
+  float m_bgAlpha = 0;
+  float m_originX = 0;
+  float m_originY = 0;
+  float m_viewW = 0;
+  float m_viewH = 0;
+
+  // Art and sound.
+  Array<c_Image*> m_images;
+  Array<c_Sound*> m_sounds;
+  Array<int> m_frameInfo;
+  int m_artLevel = 0;
+  float m_imgScale = 0;
+  int m_curImage = 0;
+  int m_glyphSet = 0;
+  int m_sfxSlot = 0;
+
+  // Update and render rate measurement.
+  int m_fps = 0;
+  int m_fpsAvg = 0;
+  int m_lastMs = 0;
+  int m_renderFps = 0;
+  int m_renderFpsAvg = 0;
+  int m_lastRenderMs = 0;
+
+  c_MyApp();
+  // Registers this object as the running application (the host must exist).
+  c_MyApp* m_new();
+  void mark() override;
+
+  // Drawing state (draw_state.cpp).
+  void p_CLS2D(float r = kNotGiven, float g = kNotGiven, float b = kNotGiven,
+               float a = kNotGiven);
+  void p_ResetDraw();
+  void p_SetCol(float r, float g, float b, float a = kNotGiven);
+  void p_Alpha(float a);
+  void p_SetRot(float angle);
+  void p_SetSize(float sx, float sy = kNotGiven);
+  void p_Blend(int mode);
+
+  // Palette (palette.cpp).
+  void p_Ink(int index, float brightness);
+  int p_PlayCol(int player);
+
+  // Shapes and images (draw_list.cpp).
+  void p_DrawImg(int id, float x, float y, float frame = 0);
+  void p_DrawGfx(float x, float y, int code);
+  void p_Rect(float x, float y, float w, float h);
+  void p_Rect(float y, float w, float h);
+  void p_Oval(float x, float y, float rx, float ry);
+  void p_Line(float x1, float y1, float x2, float y2);
+
+  // Text (text.cpp, text_glyphs.cpp, rstr.cpp).
+  void p_Text(float x, float y, const String& text, float alignX = 1, float alignY = 1);
+  String p_rstr(int value, int width, const String& pad);
+
+ private:
+  // Appends one entry stamped with the current alpha, colour and blend; slots 1..6 are
+  // the caller's. Dropped when the list is full.
+  void p_AppendEntry(float kind, float x, float y, float rotation, float a, float b,
+                     float frame);
+  // Element of m_frameInfo, or 0 for a font id the table does not cover.
+  int p_FrameInfo(int index);
+};

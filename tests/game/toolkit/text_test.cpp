@@ -1,0 +1,180 @@
+// The game's text renderer and number padding, read back from the draw list: glyph
+// positions for each alignment, line breaks, kerning in measuring and in drawing, scale
+// and rotation, button escapes with both glyph sets and the blink, and hostile input
+// (unknown fonts, a dangling escape or backslash) that must lay out without harm.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "game/shell/my_app.h"
+#include "host/headless_game.h"
+
+namespace {
+
+constexpr int kFont = 90;
+
+struct Glyph {
+  float x, y, frame;
+  bool operator==(const Glyph& other) const {
+    return x == other.x && y == other.y && frame == other.frame;
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Glyph& glyph) {
+  return out << "(" << glyph.x << ", " << glyph.y << " #" << glyph.frame << ")";
+}
+
+// An application with a 16 x 16 font in slot 90.
+class TextLayout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.m_curImage = kFont;
+    app.m_frameInfo[3 * kFont] = 16;
+    app.m_frameInfo[3 * kFont + 1] = 16;
+  }
+
+  // Lays the text out on a fresh list in the default drawing state.
+  std::vector<Glyph> Layout(float x, float y, const String& text, float alignX, float alignY) {
+    app.p_CLS2D();
+    app.p_Text(x, y, text, alignX, alignY);
+    std::vector<Glyph> glyphs;
+    for (int at = 0; at < app.m_drawCount; at += kDrawEntrySize) {
+      EXPECT_EQ(app.m_drawList[at], app.m_curImage);
+      glyphs.push_back({app.m_drawList[at + 1], app.m_drawList[at + 2], app.m_drawList[at + 6]});
+    }
+    return glyphs;
+  }
+
+  c_MyApp app;
+};
+
+String WithEscape(int letter, const std::string& after) {
+  return String::FromChar(172) + String::FromChar(letter) + String(after.c_str());
+}
+
+TEST_F(TextLayout, GlyphPositionsForAlignmentsAndLineBreaks) {
+  struct Case {
+    const char* text;
+    float alignX, alignY;
+    std::vector<Glyph> glyphs;
+  };
+  std::vector<Case> cases = {
+      {"AB", 0, 1, {{116, 50, 33}, {132, 50, 34}}},
+      {"AB", 1, 1, {{100, 50, 33}, {116, 50, 34}}},
+      {"AB", 2, 1, {{84, 50, 33}, {100, 50, 34}}},
+      {"AB", 0, 0, {{116, 58, 33}, {132, 58, 34}}},
+      {"AB", 0, 2, {{116, 42, 33}, {132, 42, 34}}},
+      {"ab\\ncd", 0, 1, {{116, 50, 65}, {132, 50, 66}, {100, 66, 67}, {116, 66, 68}}},
+      // "wi" measures 34 (space 16, w 18; the last character is not measured).
+      {"wi", 2, 1, {{82, 50, 87}, {100, 50, 73}}},
+      // i pulls the next character 3 pixels closer; spaces advance without drawing.
+      {"i j", 0, 1, {{116, 50, 73}, {145, 50, 74}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Layout(100, 50, String(c.text), c.alignX, c.alignY), c.glyphs)
+        << c.text << " aligned " << c.alignX << ", " << c.alignY;
+  }
+}
+
+TEST_F(TextLayout, ScaleAndRotationFollowTheDrawingState) {
+  app.p_CLS2D();
+  app.p_SetSize(2);
+  app.p_Text(100, 50, String("AB"), 0, 1);
+  ASSERT_EQ(app.m_drawCount, 2 * kDrawEntrySize);
+  EXPECT_EQ(app.m_drawList[1], 132);
+  EXPECT_EQ(app.m_drawList[kDrawEntrySize + 1], 164);
+  EXPECT_EQ(app.m_drawList[4], 2) << "glyphs carry the scale";
+
+  // Turned a quarter clockwise, the text runs down the screen and lines step left.
+  app.p_CLS2D();
+  app.p_SetRot(90);
+  app.p_Text(100, 50, String("A\\nB"), 0, 1);
+  ASSERT_EQ(app.m_drawCount, 2 * kDrawEntrySize);
+  EXPECT_NEAR(app.m_drawList[1], 100, 1e-3);
+  EXPECT_NEAR(app.m_drawList[2], 66, 1e-3);
+  EXPECT_NEAR(app.m_drawList[kDrawEntrySize + 1], 84, 1e-3);
+  EXPECT_NEAR(app.m_drawList[kDrawEntrySize + 2], 50, 1e-3);
+  EXPECT_EQ(app.m_drawList[3], -90);
+}
+
+// A host whose clock a test sets, for the blink of the button glyphs.
+class ClockHost : public ZrHeadlessGame {
+ public:
+  int now = 0;
+  int Millisecs() override { return now; }
+};
+
+TEST_F(TextLayout, ButtonEscapesPickTheirGlyphSetAndBlink) {
+  ClockHost host;
+  zr_app__game = &host;
+  struct Case {
+    int letter;
+    int glyphSet;
+    int clock;
+    float frame;
+    float nextX;  // where the following A lands: escape advance 16 + 4 (+6 for U, O)
+  };
+  std::vector<Case> cases = {
+      {'K', 1, 300, 97, 136},  {'K', 1, 150, 109, 136}, {'K', 0, 150, 113, 136},
+      {'U', 1, 300, 100, 138}, {'O', 1, 699, 110, 138}, {'F', 0, 300, 104, 136},
+      {'T', 1, 100, 104, 136}, {'H', 0, 300, 125, 136}, {'D', 1, 0, 104, 136},
+      {'D', 0, 0, 124, 136},   {'1', 1, 300, 49, 136},
+  };
+  for (const Case& c : cases) {
+    app.m_glyphSet = c.glyphSet;
+    host.now = c.clock;
+    std::vector<Glyph> expected = {{116, 50, c.frame}, {c.nextX, 50, 33}};
+    EXPECT_EQ(Layout(100, 50, WithEscape(c.letter, "A"), 0, 1), expected)
+        << static_cast<char>(c.letter) << " in set " << c.glyphSet << " at " << c.clock;
+  }
+  // In measuring an escape pair counts one cell plus 2: " ¬K" + "A" is 16 + 18.
+  app.m_glyphSet = 1;
+  host.now = 300;
+  EXPECT_EQ(Layout(100, 50, WithEscape('K', "A"), 2, 1)[0], (Glyph{82, 50, 97}));
+  zr_app__game = nullptr;
+}
+
+TEST_F(TextLayout, HostileInputLaysOutWithoutHarm) {
+  EXPECT_TRUE(Layout(100, 50, String(""), 0, 1).empty());
+  EXPECT_EQ(Layout(100, 50, String("A") + String::FromChar(172), 0, 1),
+            (std::vector<Glyph>{{116, 50, 33}}))
+      << "a trailing escape shows nothing";
+  app.m_glyphSet = 1;
+  EXPECT_EQ(Layout(100, 50, WithEscape('K', ""), 0, 1), (std::vector<Glyph>{{116, 50, 97}}))
+      << "without a host clock the buttons do not blink";
+  EXPECT_EQ(Layout(100, 50, String("A\\"), 0, 1).size(), 2u) << "a lone backslash is a glyph";
+  // Codes beyond the font's cells advance without drawing; code 0 does neither.
+  String outside = String("A") + String::FromChar(300) + String::FromChar(0) + String("B");
+  EXPECT_EQ(Layout(100, 50, outside, 0, 1), (std::vector<Glyph>{{116, 50, 33}, {148, 50, 34}}));
+  for (int font : {-1, 99, 100, 5000}) {
+    app.m_curImage = font;
+    EXPECT_EQ(Layout(100, 50, String("AB"), 1, 1),
+              (std::vector<Glyph>{{100, 50, 33}, {100, 50, 34}}))
+        << "zero-width cells for font " << font;
+  }
+}
+
+TEST(RightAlignedNumbers, PadOrCutToTheWidth) {
+  struct Case {
+    int value, width;
+    const char* pad;
+    const char* expected;
+  };
+  std::vector<Case> cases = {
+      {42, 5, "0", "00042"}, {7, 3, "0", "007"}, {12345, 3, " ", "345"}, {-5, 4, "0", "00-5"},
+      {0, 1, "0", "0"},      {7, 3, "", "7"},    {7, 0, "0", ""},        {7, -2, "0", ""},
+      {3, 2, "ab", "b3"},
+  };
+  c_MyApp app;
+  for (const Case& c : cases) {
+    EXPECT_EQ(app.p_rstr(c.value, c.width, String(c.pad)).ToUtf8(), c.expected)
+        << c.value << " in " << c.width;
+    if (c.width >= 0) {
+      EXPECT_EQ(app.m_i, c.width + 1) << "the counter is left in m_i";
+    }
+  }
+}
+
+}  // namespace
