@@ -195,6 +195,25 @@ class c_MyApp : public c_App {
   void p_Ink(int index, float brightness);
   int p_PlayCol(int player);
 
+  // Particles and backdrops (particles.cpp, background.cpp, stars.cpp). The background
+  // fades from its current colour towards the target; the fill takes the current one.
+  float m_bgFadeR = 0;
+  float m_bgFadeG = 0;
+  float m_bgFadeB = 0;
+  float m_bgTargetR = 0;
+  float m_bgTargetG = 0;
+  float m_bgTargetB = 0;
+  void p_ThrowParticle(float x, float y, int kind, int colour, float angle, float speed);
+  int p_FreeParticle();
+  void p_ResetParticles(int n);
+  void p_DoParticles(float);
+  void p_SetBG(int colour, float brightness);
+  void p_DoBG();
+  void p_ResetStars(int n);
+  void p_DoStars(float dx, float dy);
+  void p_DoSnow(float dx, float dy);
+  void p_DoStarfield(float speed);
+
   // Shapes and images (draw_list.cpp).
   void p_DrawImg(int id, float x, float y, float frame = 0);
   void p_DrawGfx(float x, float y, int code);
@@ -206,6 +225,21 @@ class c_MyApp : public c_App {
   // Text (text.cpp, text_glyphs.cpp, rstr.cpp).
   void p_Text(float x, float y, const String& text, float alignX = 1, float alignY = 1);
   String p_rstr(int value, int width, const String& pad);
+
+  // Playfield: grid geometry (grid.cpp), object pool (objects.cpp), player start
+  // (players.cpp), bit flags (flags.cpp), random whole numbers (random_pick.cpp), turn
+  // direction (steering.cpp) and the distance field towards a cell (distance_field.cpp).
+  void p_SetGrid(int w, int h);
+  void p_SetGrid_Crop(int w, int h);
+  int p_FreeObj(int n);
+  int p_FreeObjB(int n);
+  void p_AddDragonLand(int x, int y);
+  void p_Start(int p, int x, int y);
+  int p_GetFlag(int value, int bit);
+  int p_SetFlag(int value, int bit, int state);
+  int p_Rand(float lo, float hi);
+  int m_WhichWayDoIGo(float a, float b, int lo, int hi);
+  void p_SeekLocale(int tx, int ty, int w, int h, int stride, int steps);
 
  private:
   // Appends one entry stamped with the current alpha, colour and blend; slots 1..6 are
