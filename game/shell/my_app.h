@@ -241,7 +241,132 @@ class c_MyApp : public c_App {
   int m_WhichWayDoIGo(float a, float b, int lo, int hi);
   void p_SeekLocale(int tx, int ty, int w, int h, int stride, int steps);
 
+  // Round set-up shared by every game and the intro countdown (round_setup.cpp,
+  // intro.cpp).
+  void p_FreshGame();
+  void p_LoadGame();
+  void p_ResetPlayers();
+  void p_ResetGrid();
+  void p_PreAction();
+
+  // Asset loading and the loader screen (loader.cpp).
+  void p_LoadImg(int id, const String& name, int frameW, int frameH, int count, int flags);
+  void p_Reload();
+  void p_Loader();
+
+  // Sound effects and music (sound.cpp). Effects rotate over 24 channels; a rate of -1
+  // asks for a random pitch (game effects) or normal pitch (interface sounds, id >= 91).
+  void p_LoadSFX(int id, int set);
+  void p_PlaySFX(int id, float rate = -1, float volume = 1, float pan = 0);
+  void p_PlayTune(const String& name, int loop);
+  void p_StopTune();
+
+  // Player controls (controls.cpp, touch.cpp).
+  int p_PlayKey(int action, int mode, int source);
+  int p_PlayKeyAll(int action, int mode);
+  float p_StickX(int stick, int joystick);
+  float p_StickY(int stick, int joystick);
+  float p_Control(int control, int player);
+  void p_DoControls();
+  void p_iCade(int on);
+  int p_Button(int image, float x, float y, int frame);
+  int p_Button0(int image, float x, float y, int frame);
+  int p_Touch(float x, float y, float w, float h);
+  int p_MouseIn(float x, float y, float w, float h);
+  int p_MouseIn_Centered(float x, float y, float w, float h);
+
+  // Scores, round end and credits (score_display.cpp, round_end.cpp, credits_box.cpp).
+  void p_ScoreDisplay(int mode, float alpha);
+  void p_TimeOut();
+  void p_GameOver();
+  void p_CreditBox();
+  // The two fixed forms the games call: survival points without a panel (mode 0), and
+  // the panel of scores at the given alpha (mode 1).
+  void p_ScoreDisplay();
+  void p_ScoreDisplay(float alpha);
+  // The update's late input step: iCade letters into virtual buttons, one-frame presses
+  // released (icade.cpp). And the latch release: the key latch frees when no source
+  // holds an action, the pointer latch when nothing is down (controls.cpp).
+  void p_DoVirtualInput();
+  void p_ReleaseLatches();
+
+  // Saved settings, highscores and badges (save_record.cpp, badges.cpp). The badges panel
+  // scrolls its shown position a sixth of the way to its target each frame.
+  float m_badgeScroll = 0;
+  float m_badgeScrollTarget = 0;
+  void p_Save();
+  void p_Load();
+  String p_BadgeID(int id);
+  String p_BadgeName(int id);
+  String p_BadgeDetail(int id);
+  void p_ShowBadges();
+  void p_BadgesBox();
+  int p_GC_PostScore(int game, int score);
+  void p_GC_Badges();
+
+  // Game A, Anaconda Arena (minigames/anaconda_arena.cpp).
+  void p_LoadGame_A();
+  void p_Game_A();
+
+  // Game-select menu and advent calendar (menu*.cpp, calendar.cpp, game_titles.cpp,
+  // menu_return.cpp). The menu frame runs its pieces in a fixed order: the player panel
+  // with the round's tally, the tile strip, the offered-game cursor and the joining. The
+  // calendar opens one game a day through December 2016 unless the override says how
+  // many are open. The repeat timer and delay of the cursor live in m_players[21], [22].
+  void p_Menu();
+  void p_MenuPanel();
+  void p_MenuTiles();
+  void p_MenuCursor();
+  void p_MenuJoin();
+  int p_OpenGames();
+  int p_GameOpen(int game);
+  void p_UnlockOverrideKeys();
+  String p_LockMessage(int game);
+  void p_GameID(int n);
+  String p_Nth(int n);
+  void p_LoadMenu();
+
+  // Pause menu, options and fullscreen (pause_menu.cpp, pause_toy.cpp, option_box.cpp,
+  // fullscreen.cpp). The pause menu runs while a round is paused, the options box while
+  // it is open or still sliding away; the helpers are one pause button's turn and action,
+  // the box's key walk, a chosen row's latches and sound, and closing the box.
+  void p_PauseMenu();
+  void p_PauseToy();
+  void p_OptionBox();
+  void p_FullscreenFlip();
+  void p_PauseButton(int button, float x, float y, int touched);
+  void p_PauseAction(int button, bool byTouch);
+  void p_OptionKeys(int lastRow);
+  void p_ChooseOption();
+  void p_CloseOptions();
+
+  // The application's life: start-up, one update, one render, focus changes, the start
+  // splash and spinner, pause entry and the fallback game (lifecycle.cpp, update.cpp,
+  // render.cpp, start_screen.cpp, in_game.cpp, fallback_game.cpp).
+  void p_OnCreate() override;
+  void p_OnSuspend() override;
+  void p_OnResume() override;
+  void p_OnUpdate() override;
+  void p_OnRender() override;
+  void p_WaitStart(int spinner);
+  void p_InGame();
+  void p_Game();
+  // Steps of one update (update.cpp, round_flow.cpp, in_game.cpp) and the angle the
+  // spinner has turned to (start_screen.cpp).
+  void p_ReadPointer();
+  void p_ScreenWork();
+  void p_BoxWork();
+  void p_PlayRound();
+  void p_SetUpRound();
+  void p_EnterPause();
+  int m_spin = 0;
+
  private:
+  float& p_CellA(int x, int y, int field);
+  void p_DrawAndAgeCellsA();
+  void p_MoveSnakeA(int p);
+  int p_SteerSnakeA(int headX, int headY, int direction);
+
   // Appends one entry stamped with the current alpha, colour and blend; slots 1..6 are
   // the caller's. Dropped when the list is full.
   void p_AppendEntry(float kind, float x, float y, float rotation, float a, float b,

@@ -1,0 +1,80 @@
+// A round as the shell runs it: the set-up update (mode 11) and the play updates
+// (mode 10), each reaching the current game through one table by game number. A game
+// joins by putting its set-up and frame routines in its row; until then its row holds
+// the common set-up and the fallback game, as does any number outside 1..26.
+#include "game/shell/my_app.h"
+#include "game/shell/virtual_screen.h"
+
+namespace {
+
+struct GameRoutines {
+  void (c_MyApp::*setUp)();
+  void (c_MyApp::*frame)();
+};
+
+constexpr int kGames = 26;
+constexpr GameRoutines kFallback = {&c_MyApp::p_LoadGame, &c_MyApp::p_Game};
+
+// Row g is game g (1 = A ... 26 = Z); the comment names the routines it will hold.
+const GameRoutines kGameTable[kGames + 1] = {
+    kFallback,  // 0: no game
+    {&c_MyApp::p_LoadGame_A, &c_MyApp::p_Game_A},  // A
+    kFallback,  // B: p_LoadGame_B, p_Game_B
+    kFallback,  // C: p_LoadGame_C2, p_Game_C2
+    kFallback,  // D: p_LoadGame_D, p_Game_D
+    kFallback,  // E: p_LoadGame_E, p_Game_E
+    kFallback,  // F: p_LoadGame_F, p_Game_F
+    kFallback,  // G: p_LoadGame_G, p_Game_G
+    kFallback,  // H: p_LoadGame_Header, p_Game_Header
+    kFallback,  // I: p_LoadGame_I, p_Game_I
+    kFallback,  // J: p_LoadGame_J, p_Game_J
+    kFallback,  // K: p_LoadGame_K, p_Game_K
+    kFallback,  // L: p_LoadGame_L, p_Game_L
+    kFallback,  // M: p_LoadGame_Missile, p_Game_Missile
+    kFallback,  // N: p_LoadGame_N2, p_Game_N2
+    kFallback,  // O: p_LoadGame_O, p_Game_O
+    kFallback,  // P: p_LoadGame_Popcorn, p_Game_Popcorn
+    kFallback,  // Q: p_LoadGame_Q, p_Game_Q
+    kFallback,  // R: p_LoadGame_R, p_Game_R
+    kFallback,  // S: p_LoadGame_S, p_Game_S
+    kFallback,  // T: p_LoadGame_T, p_Game_T
+    kFallback,  // U: p_LoadGame_U, p_Game_U
+    kFallback,  // V: p_LoadGame_V, p_Game_V
+    kFallback,  // W: p_LoadGame_W, p_Game_W
+    kFallback,  // X: p_LoadGame_X, p_Game_X
+    kFallback,  // Y: p_LoadGame_Y, p_Game_Y
+    kFallback,  // Z: p_LoadGame_Z2, p_Game_Z2
+};
+
+const GameRoutines& RoutinesOf(int game) {
+  return game >= 1 && game <= kGames ? kGameTable[game] : kFallback;
+}
+
+constexpr int kRoundFrames = 360;
+constexpr float kSetUpWidth = 640.0f;
+constexpr int kTuneCount = 7;
+const char* const kTunes[kTuneCount] = {"Precluded", "Questioned", "Ringing", "Started",
+                                        "Traced",    "Undercover", "Valid"};
+
+}  // namespace
+
+void c_MyApp::p_SetUpRound() {
+  m_timeLeft = kRoundFrames;
+  m_setupWidth = kSetUpWidth;
+  (this->*RoutinesOf(m_game).setUp)();
+  // Any game number picks a tune, a negative one too.
+  int tune = ((m_game + 4) % kTuneCount + kTuneCount) % kTuneCount;
+  p_PlayTune(String(kTunes[tune]), 1);
+}
+
+// While paused the game is neither stepped nor drawn: the list holds only the pause
+// layer, over a fill that draws nothing.
+void c_MyApp::p_PlayRound() {
+  p_DoBG();
+  p_DoControls();
+  if (m_paused == 0)
+    (this->*RoutinesOf(m_game).frame)();
+  else
+    p_CLS2D(0, 0, 0, -1);
+  p_InGame();
+}

@@ -1,0 +1,286 @@
+// The shell's state machine driven through the headless host: the start-up and the game
+// the date offers, the loader holding back every screen after a resize, game numbers
+// without a game of their own, the return to the menu and the splash, pausing by key,
+// button and pointer, focus changes, and the pointer in virtual pixels.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/shell/globals.h"
+#include "game/shell/virtual_screen.h"
+#include "running_game.h"
+#include "runtime/random.h"
+
+namespace {
+
+constexpr int kEscape = 27;
+constexpr int kSpace = 32;
+constexpr int kRightArrow = 39;
+constexpr int kKeyV = 86;
+
+// The generator after seeding from a date and skipping the eleven discarded numbers.
+void SeedFromDate(int year, int month, int day) {
+  zr_random_Seed = static_cast<uint32_t>(day + 10 * month + 20 * year);
+  for (int draw = 0; draw < 11; ++draw) zr_random_Rnd();
+}
+
+TEST(ShellStart, ResetsTheTablesAndEntersTheMenuWithTheLoader) {
+  RunningGame game;
+  c_MyApp* app = game.app;
+  EXPECT_EQ(app->m_mode, 1);
+  EXPECT_EQ(app->m_loadSteps, 1) << "the loader starts at once";
+  EXPECT_EQ(app->m_pad[0], -1);
+  EXPECT_EQ(app->m_pad[1], 0);
+  EXPECT_EQ(app->m_settings[5], 1);
+  EXPECT_EQ(app->m_order[32], 32);
+  EXPECT_EQ(app->m_pauseSel, -1);
+  EXPECT_EQ(app->m_pausePanelY, -64);
+  EXPECT_EQ(app->m_devW, 640);
+  EXPECT_EQ(game.host.UpdateRate(), 60);
+  EXPECT_EQ(zr_app__updateRate, 60);
+}
+
+TEST(ShellStart, OffersTheGameOfTheDate) {
+  struct Case {
+    int year, month, day;
+    int expected;  // 0: the game drawn from the date's seed
+  };
+  const std::vector<Case> cases = {
+      {2013, 12, 1, 2}, {2031, 12, 1, 2},  {2013, 12, 25, 26}, {2020, 12, 24, 25},
+      {2016, 11, 5, 1}, {2016, 11, 30, 1}, {2013, 12, 26, 0},  {2024, 12, 31, 0},
+      {2016, 10, 5, 0}, {2017, 11, 5, 0},  {2025, 7, 14, 0},
+  };
+  for (const Case& c : cases) {
+    std::string date = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
+    RunningGame game(640, 480, c.year, c.month, c.day);
+    uint32_t seedAfterStart = zr_random_Seed;
+    SeedFromDate(c.year, c.month, c.day);
+    if (c.year == 2016 && c.month == 11) {
+      EXPECT_EQ(seedAfterStart, zr_random_Seed) << date << ": no number is drawn for the first game";
+    }
+    int expected = c.expected;
+    if (expected == 0) expected = 1 + static_cast<int>(25 * zr_random_Rnd());
+    EXPECT_EQ(game.app->m_menuGame, expected) << date;
+    EXPECT_GE(game.app->m_menuGame, 1) << date;
+    EXPECT_LE(game.app->m_menuGame, 26) << date;
+  }
+}
+
+TEST(ShellLoader, AResizeHoldsBackTheScreenUntilTheArtIsReloaded) {
+  RunningGame game;
+  game.host.SetRendering(true);
+  game.RunUntilLoaded();
+  ASSERT_EQ(game.app->m_loadSteps, 0);
+  game.app->m_game = 0;
+  game.app->m_mode = 11;
+
+  game.host.width = 1280;
+  game.host.height = 720;
+  game.host.RenderGame();
+  EXPECT_EQ(game.app->m_loadSteps, 1);
+  EXPECT_EQ(game.app->m_devW, 1280);
+  game.host.Run(5);
+  EXPECT_EQ(game.app->m_mode, 11) << "the round is not set up while the loader runs";
+  EXPECT_GT(game.app->m_loadSteps, 1);
+  game.RunUntilLoaded();
+  EXPECT_EQ(game.app->m_mode, 11);
+  game.host.Run(1);
+  EXPECT_EQ(game.app->m_mode, 10);
+  EXPECT_EQ(zr_TinselJumble_jscrh, 360) << "the round is laid out on the new screen";
+}
+
+// The draw-list entry of player p's sprite (image 0, frame p), or null.
+const float* SpriteOf(c_MyApp* app, int player) {
+  for (int start = 0; start + kDrawEntrySize <= app->m_drawCount; start += kDrawEntrySize) {
+    const float* entry = app->m_drawList.Data() + start;
+    if (entry[0] == 0 && entry[6] == player) return entry;
+  }
+  return nullptr;
+}
+
+TEST(ShellRound, GameNumbersWithoutAGameRunTheCommonSetUpAndTheFallbackGame) {
+  for (int number : {0, 27, 14, 26, -3, 1000}) {
+    RunningGame game;
+    game.StartRound(number);
+    c_MyApp* app = game.app;
+    ASSERT_EQ(app->m_mode, 10) << number;
+    EXPECT_EQ(app->m_timeLeft, 360) << number;
+    EXPECT_EQ(app->m_setupWidth, 640.0f) << number;
+    EXPECT_EQ(app->m_introTimer, 160) << number << ": the common set-up ran";
+    EXPECT_EQ(app->m_players[1], 240) << number;
+    EXPECT_EQ(app->m_players[2], 208) << number;
+
+    game.host.Run(1);
+    EXPECT_EQ(app->m_introTimer, 159) << number << ": the fallback game shows the score panel";
+    for (int player = 0; player < 4; ++player) {
+      const float* sprite = SpriteOf(app, player);
+      ASSERT_NE(sprite, nullptr) << number << " player " << player;
+      EXPECT_EQ(sprite[1], app->m_players[player * 100 + 1]);
+      EXPECT_EQ(sprite[2], app->m_players[player * 100 + 2]);
+    }
+  }
+}
+
+TEST(ShellRound, TheFallbackGameMovesAndTurnsOnlyJoinedPlayers) {
+  RunningGame game;
+  game.StartRound(0);
+  c_MyApp* app = game.app;
+  float keyboardX = app->m_players[1];
+  float computerX = app->m_players[101];
+  game.Press(kRightArrow);
+  game.Press(kSpace);
+  game.host.Run(3);
+  game.Release(kRightArrow);
+  game.Release(kSpace);
+  game.host.Run(3);
+  EXPECT_GT(app->m_players[1], keyboardX) << "the keyboard player steers";
+  EXPECT_EQ(app->m_players[101], computerX) << "a computer seat stands still";
+  const float* keyboardSprite = SpriteOf(app, 0);
+  const float* computerSprite = SpriteOf(app, 1);
+  ASSERT_NE(keyboardSprite, nullptr);
+  ASSERT_NE(computerSprite, nullptr);
+  EXPECT_EQ(keyboardSprite[3], -12) << "three turns of 4 degrees while fire A was held";
+  EXPECT_EQ(computerSprite[3], 0);
+}
+
+TEST(ShellModes, ReturnToMenuAndTheSplashFinishInOneUpdate) {
+  RunningGame game;
+  game.RunUntilLoaded();
+  game.app->m_mode = 2;
+  game.host.Run(1);
+  EXPECT_EQ(game.app->m_mode, 1);
+
+  game.app->m_mode = 5;
+  game.host.Run(1);
+  EXPECT_EQ(game.app->m_mode, 1);
+  EXPECT_EQ(game.app->m_pointerLatch, 1) << "the click that left the splash is used up";
+  EXPECT_EQ(game.app->m_loadSteps, 1) << "the art is loaded again";
+  EXPECT_EQ(game.app->m_bgR, 0) << "the reload's black screen replaces the splash colour";
+}
+
+TEST(ShellPause, KeysAndThePauseIconPauseARunningGame) {
+  struct Case {
+    std::string how;
+    int key;           // 0: a click instead
+    float clickX, clickY;
+    bool pauses;
+  };
+  const std::vector<Case> cases = {
+      {"escape", kEscape, 0, 0, true},
+      {"fire D", kKeyV, 0, 0, true},
+      {"click on the icon", 0, 10, 10, true},
+      {"click beside the icon", 0, 100, 100, false},
+      {"a key that does nothing", kSpace, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    RunningGame game;
+    game.host.SetRendering(true);
+    game.StartRound(0);
+    c_MyApp* app = game.app;
+    ASSERT_EQ(app->m_paused, 0) << c.how;
+    if (c.key != 0)
+      game.Press(c.key);
+    else
+      game.host.MouseEvent(4, 0, c.clickX, c.clickY);
+    game.host.Run(1);
+    EXPECT_EQ(app->m_paused, c.pauses ? 1 : 0) << c.how;
+    if (!c.pauses) continue;
+    EXPECT_EQ(app->m_pauseSel, 1) << c.how;
+    EXPECT_EQ(c.key != 0 ? app->m_keyLatch : app->m_pointerLatch, 1) << c.how << ": the press is used up";
+
+    // Paused, the game is neither stepped nor drawn, and its intro clock stands still.
+    float x = app->m_players[1];
+    int introTimer = app->m_introTimer;
+    game.Press(kRightArrow);
+    game.host.Run(2);
+    EXPECT_EQ(app->m_players[1], x) << c.how;
+    EXPECT_EQ(app->m_introTimer, introTimer) << c.how;
+    EXPECT_EQ(SpriteOf(app, 0), nullptr) << c.how;
+  }
+}
+
+TEST(ShellFocus, SuspendingDuringAGameComesBackPausedButNotInTheMenu) {
+  for (int mode : {10, 11, 1, 2}) {
+    RunningGame game;
+    game.RunUntilLoaded();
+    c_MyApp* app = game.app;
+    app->m_mode = mode;
+    app->m_vbutton[3] = 2;
+    zr_TinselJumble_iCadeControls = 1;
+    game.host.SuspendGame();
+    EXPECT_EQ(game.host.UpdateRate(), 5) << mode;
+    EXPECT_EQ(app->m_vbutton[3], 0) << mode;
+    EXPECT_EQ(zr_TinselJumble_iCadeControls, 0) << mode;
+    game.host.ResumeGame();
+    EXPECT_EQ(game.host.UpdateRate(), 60) << mode;
+    bool inGame = mode >= 10;
+    EXPECT_EQ(app->m_paused, inGame ? 1 : 0) << mode;
+    EXPECT_EQ(app->m_pauseSel, inGame ? 1 : 0) << mode;
+    EXPECT_EQ(app->m_pausePanelY, inGame ? 240 : 0) << mode;
+  }
+}
+
+TEST(ShellPointer, DevicePixelsBecomeVirtualPixels) {
+  struct Case {
+    float overscan;
+    int expectedX, expectedY;
+  };
+  // 1280 x 720: scale 2 without overscan; with 32 pixels the scale is 1.9 and the top
+  // margin 32 x 720 / 1280 = 18.
+  for (const Case& c : {Case{0, 100, 50}, Case{32, 88, 43}}) {
+    RunningGame game(1280, 720);
+    zr_TinselJumble_overscan = c.overscan;
+    game.host.SetRendering(true);
+    game.RunUntilLoaded();
+    c_MyApp* app = game.app;
+    game.host.MouseEvent(6, 0, 200, 100);
+    game.host.Run(1);
+    EXPECT_EQ(app->m_mouseX, c.expectedX) << c.overscan;
+    EXPECT_EQ(app->m_mouseY, c.expectedY) << c.overscan;
+    EXPECT_EQ(app->m_touching, 0) << c.overscan;
+    EXPECT_EQ(app->m_touchX[0], -3717) << c.overscan;
+
+    game.host.MouseEvent(4, 0, 200, 100);
+    game.host.Run(1);
+    EXPECT_EQ(app->m_mouseDown, 1) << c.overscan;
+    EXPECT_EQ(app->m_mouseHits, 1) << c.overscan;
+    EXPECT_EQ(app->m_touching, 1) << c.overscan;
+    EXPECT_EQ(app->m_touchDown[0], 1) << "the held mouse is finger 0";
+    EXPECT_EQ(app->m_touchX[0], c.expectedX) << c.overscan;
+    EXPECT_EQ(app->m_pressX, c.expectedX) << c.overscan;
+
+    game.host.MouseEvent(6, 0, 400, 300);
+    game.host.Run(1);
+    EXPECT_EQ(app->m_pressX, c.expectedX) << "while held the press is last frame's position";
+    EXPECT_EQ(app->m_mouseHits, 0) << c.overscan;
+    game.host.MouseEvent(5, 0, 400, 300);
+    game.host.Run(1);
+    EXPECT_EQ(app->m_touchDown[0], 0) << c.overscan;
+    EXPECT_EQ(app->m_pointerLatch, 0) << c.overscan;
+  }
+}
+
+TEST(ShellGlobals, TheCreditTextHasItsFiftySevenLines) {
+  zrInit();
+  Array<String> lines = zr_TinselJumble_CreditText;
+  ASSERT_EQ(lines.Length(), 57);
+  EXPECT_TRUE(lines[0].IsEmpty());
+  EXPECT_EQ(lines[56].ToNarrow(), "End");
+  std::vector<std::string> headings;
+  int separators = 0;
+  for (int i = 0; i < 56; ++i) {
+    std::string line = lines[i].ToNarrow();
+    if (line == "-=-=-") {
+      ++separators;
+      EXPECT_TRUE(lines[i - 1].IsEmpty() && lines[i + 1].IsEmpty()) << "line " << i;
+    }
+    if (line == "Graphics" || line == "Audio" || line == "Thanks to") headings.push_back(line);
+  }
+  EXPECT_EQ(separators, 4) << "five sections";
+  EXPECT_EQ(headings, (std::vector<std::string>{"Graphics", "Audio", "Thanks to"}));
+  EXPECT_EQ(zr_random_Seed, 1234u);
+  EXPECT_EQ(zr_TinselJumble_HasMusicStream, 1);
+}
+
+}  // namespace
