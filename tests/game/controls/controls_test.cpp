@@ -1,0 +1,338 @@
+// Actions and control axes fed through the real input device: keys and typed letters as
+// host key events, joystick buttons and sticks through a host whose pads are set by the
+// test. Covers the keyboard, joystick and iCade rows of the action table, the stick
+// thresholds, the axis steps, decay and clamp, the iCade letters and the latches.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/shell/globals.h"
+#include "game/shell/my_app.h"
+#include "host/zr_game.h"
+#include "runtime/input/input.h"
+
+namespace {
+
+enum Key : int {
+  kBackspace = 8,
+  kSpace = 32,
+  kEscape = 27,
+  kArrowLeft = 37,
+  kArrowUp = 38,
+  kArrowRight = 39,
+  kBackquote = 192,
+};
+enum Action : int { kUp = 0, kLeft = 3, kRight = 5, kDown = 8, kFireA = 10, kFireB = 11, kMenu = 98, kBack = 99 };
+enum Source : int { kKeyboard = -1, kNobody = 0, kJoy1 = 1, kJoy2 = 2, kJoy3 = 3 };
+
+struct Pad {
+  float stickX = 0;
+  float stickY = 0;  // raw: positive is up
+  std::set<int> buttons;
+};
+
+// Pads sit in ports 0, 1, ... as the desktop host numbers them.
+class PadHost : public ZrGame {
+ public:
+  std::vector<Pad> pads;
+
+  bool PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float>, Array<bool> buttons) override {
+    if (port >= static_cast<int>(pads.size())) return false;
+    joyx[0] = pads[port].stickX;
+    joyy[0] = pads[port].stickY;
+    for (int button = 0; button < buttons.Length(); ++button) buttons[button] = pads[port].buttons.count(button) > 0;
+    return true;
+  }
+};
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Reset(); }
+  void TearDown() override {
+    zr_input_SetInputDevice(nullptr);
+    zr_TinselJumble_iCadeControls = 0;
+  }
+
+  void Reset() {
+    device = zr_input_SetInputDevice((new c_InputDevice)->m_new());
+    host.pads.clear();
+    zr_TinselJumble_iCadeControls = 0;
+    for (int i = 0; i < app.m_vbutton.Length(); ++i) app.m_vbutton[i] = 0;
+    for (int i = 0; i < app.m_controls.Length(); ++i) app.m_controls[i] = 0;
+  }
+  void Hold(int key) { device->p_KeyEvent(zr_input_EVENT_KEYDOWN, key); }
+  void Release(int key) { device->p_KeyEvent(zr_input_EVENT_KEYUP, key); }
+  void Type(const std::string& letters) {
+    for (char letter : letters) device->p_KeyEvent(zr_input_EVENT_KEYCHAR, letter);
+  }
+  // One update's worth of input handling around the game's controls.
+  void Frame() {
+    device->p_BeginUpdate();
+    app.p_DoControls();
+    app.p_DoVirtualInput();
+    device->p_EndUpdate();
+  }
+  float Axis(int source, int axis) { return app.m_controls[20 + 10 * source + axis]; }
+
+  PadHost host;
+  c_InputDevice* device = nullptr;
+  c_MyApp app;
+};
+
+TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
+  struct Case {
+    const char* name;
+    bool iCade;
+    std::vector<int> keys;
+    std::vector<std::pair<int, int>> padButtons;  // (port, button)
+    std::vector<int> vbuttons;                    // held by an iCade letter
+    int action;
+    int source;
+    int expected;
+  };
+  const Case cases[] = {
+      {"W is up", false, {'W'}, {}, {}, kUp, kKeyboard, 1},
+      {"W is an iCade letter", true, {'W'}, {}, {}, kUp, kKeyboard, 0},
+      {"arrow is up with iCade", true, {kArrowUp}, {}, {}, kUp, kKeyboard, 1},
+      {"J is fire A", false, {'J'}, {}, {}, kFireA, kKeyboard, 1},
+      {"J is not fire A with iCade", true, {'J'}, {}, {}, kFireA, kKeyboard, 0},
+      {"space is fire A with iCade", true, {kSpace}, {}, {}, kFireA, kKeyboard, 1},
+      {"backquote backs out", false, {kBackquote}, {}, {}, kBack, kKeyboard, 1},
+      {"backquote not with iCade", true, {kBackquote}, {}, {}, kBack, kKeyboard, 0},
+      {"backspace backs out with iCade", true, {kBackspace}, {}, {}, kBack, kKeyboard, 1},
+      {"keyboard never opens the menu", false, {kEscape}, {}, {}, kMenu, kKeyboard, 0},
+      {"Esc is every joystick's menu", false, {kEscape}, {}, {}, kMenu, kJoy3, 1},
+      {"button 9 is up on its pad", false, {}, {{1, 9}}, {}, kUp, kJoy2, 1},
+      {"not on another pad", false, {}, {{1, 9}}, {}, kUp, kJoy1, 0},
+      {"button 1 is fire B", false, {}, {{0, 1}}, {}, kFireB, kJoy1, 1},
+      {"button 14 backs out", false, {}, {{0, 14}}, {}, kBack, kJoy1, 1},
+      {"button 7 is the menu", false, {}, {{0, 7}}, {}, kMenu, kJoy1, 1},
+      {"pads read arrows with iCade", true, {kArrowLeft}, {}, {}, kLeft, kJoy2, 1},
+      {"pads ignore arrows without", false, {kArrowLeft}, {}, {}, kLeft, kJoy2, 0},
+      {"nobody presses nothing", false, {'W', kEscape}, {{0, 9}}, {0, 19}, kUp, kNobody, 0},
+      {"nobody backs out", false, {kEscape}, {}, {19}, kBack, kNobody, 0},
+      {"no fifth pad", false, {kEscape}, {}, {19}, kBack, 5, 0},
+      {"unknown action", false, {'W', 'Z'}, {}, {}, 7, kKeyboard, 0},
+      {"iCade up is the keyboard's", false, {}, {}, {0}, kUp, kKeyboard, 1},
+      {"iCade up is not a pad's", false, {}, {}, {0}, kUp, kJoy1, 0},
+      {"back key backs out of a pad", false, {}, {}, {19}, kBack, kJoy2, 1},
+  };
+  for (const Case& c : cases) {
+    Reset();
+    zr_TinselJumble_iCadeControls = c.iCade ? 1 : 0;
+    for (int key : c.keys) Hold(key);
+    for (auto [port, button] : c.padButtons) {
+      if (static_cast<int>(host.pads.size()) <= port) host.pads.resize(port + 1);
+      host.pads[port].buttons.insert(button);
+    }
+    for (int index : c.vbuttons) app.m_vbutton[index] = 2;
+    device->p_BeginUpdate();
+    EXPECT_EQ(app.p_PlayKey(c.action, 0, c.source), c.expected) << c.name;
+  }
+}
+
+TEST_F(ControlsTest, StickCountsAsDirectionOnlyInModeOneAndPastThreshold) {
+  struct Case {
+    const char* name;
+    float x, y;
+    bool iCade;
+    int action;
+    int mode;
+    int expected;
+  };
+  const Case cases[] = {
+      {"up past 0.4", 0, 0.41f, false, kUp, 1, 1},   {"up at 0.4", 0, 0.4f, false, kUp, 1, 0},
+      {"mode 0 ignores it", 0, 0.9f, false, kUp, 0, 0}, {"down", 0, -0.41f, false, kDown, 1, 1},
+      {"up is not down", 0, 0.9f, false, kDown, 1, 0}, {"left", -0.5f, 0, false, kLeft, 1, 1},
+      {"right", 0.5f, 0, false, kRight, 1, 1},          {"no stick with iCade", 0.9f, 0, true, kRight, 1, 0},
+  };
+  for (const Case& c : cases) {
+    Reset();
+    zr_TinselJumble_iCadeControls = c.iCade ? 1 : 0;
+    host.pads.resize(2);
+    host.pads[1].stickX = c.x;
+    host.pads[1].stickY = c.y;
+    device->p_BeginUpdate();
+    EXPECT_EQ(app.p_PlayKey(c.action, c.mode, kJoy2), c.expected) << c.name;
+    EXPECT_EQ(app.p_PlayKey(c.action, c.mode, kJoy1), 0) << c.name << ": pad 0 is idle";
+  }
+  EXPECT_FLOAT_EQ(app.p_StickY(0, -1), 0);
+}
+
+TEST_F(ControlsTest, PlayKeyAllCountsTheSourcesPressing) {
+  host.pads.resize(2);
+  host.pads[0].buttons = {0};
+  host.pads[1].buttons = {0};
+  Hold('Z');
+  device->p_BeginUpdate();
+  EXPECT_EQ(app.p_PlayKeyAll(kFireA, 0), 3);
+  host.pads[1].buttons.clear();
+  device->p_BeginUpdate();
+  EXPECT_EQ(app.p_PlayKeyAll(kFireA, 0), 2);
+}
+
+TEST_F(ControlsTest, AxesStepDecayAndClamp) {
+  // Keyboard x over frames: left held for four frames, then released.
+  Hold(kArrowLeft);
+  const float heldX[] = {-0.3f, -0.6f, -0.9f, -1.0f};
+  for (float expected : heldX) {
+    Frame();
+    EXPECT_NEAR(Axis(kKeyboard, 1), expected, 1e-5f);
+  }
+  // Left and right together hold the axis where it is.
+  Hold(kArrowRight);
+  for (int frame = 0; frame < 3; ++frame) {
+    Frame();
+    EXPECT_NEAR(Axis(kKeyboard, 1), -1.0f, 1e-5f) << frame;
+  }
+  Release(kArrowLeft);
+  Release(kArrowRight);
+  const float releasedX[] = {-0.6f, -0.2f, 0.0f, 0.0f};
+  for (float expected : releasedX) {
+    Frame();
+    EXPECT_NEAR(Axis(kKeyboard, 1), expected, 1e-5f);
+  }
+  EXPECT_EQ(Axis(kKeyboard, 2), 0);
+
+  // A stick outside the dead zone sets both axes, y growing downwards; inside it the
+  // axes recentre.
+  host.pads.resize(1);
+  host.pads[0].stickX = 0.5f;
+  host.pads[0].stickY = 0.8f;
+  Frame();
+  EXPECT_FLOAT_EQ(Axis(kJoy1, 1), 0.5f);
+  EXPECT_FLOAT_EQ(Axis(kJoy1, 2), -0.8f);
+  host.pads[0].stickX = 0.29f;
+  host.pads[0].stickY = -0.29f;
+  Frame();
+  EXPECT_NEAR(Axis(kJoy1, 1), 0.1f, 1e-5f);
+  EXPECT_NEAR(Axis(kJoy1, 2), -0.4f, 1e-5f);
+  // The d-pad adds its step to the stick.
+  host.pads[0].stickX = 0.5f;
+  host.pads[0].buttons = {10};
+  Frame();
+  EXPECT_NEAR(Axis(kJoy1, 1), 0.8f, 1e-5f);
+
+  // A pad that goes away lets its axes fall back to 0.
+  host.pads.clear();
+  Frame();
+  Frame();
+  Frame();
+  EXPECT_EQ(Axis(kJoy1, 1), 0);
+  EXPECT_EQ(Axis(kJoy1, 2), 0);
+}
+
+TEST_F(ControlsTest, FireFlagsAndPerPlayerControls) {
+  host.pads.resize(2);
+  host.pads[1].buttons = {1};
+  Hold('Z');
+  Hold(kArrowRight);
+  Frame();
+  EXPECT_EQ(Axis(kKeyboard, 7), 1);
+  EXPECT_EQ(Axis(kKeyboard, 8), 0);
+  EXPECT_EQ(Axis(kJoy2, 8), 1);
+  EXPECT_EQ(Axis(kJoy2, 7), 0);
+
+  app.m_pad[0] = kKeyboard;
+  app.m_pad[1] = kJoy2;
+  app.m_pad[2] = -2;
+  app.m_pad[3] = 9;
+  EXPECT_FLOAT_EQ(app.p_Control(1, 0), 0.3f);
+  EXPECT_FLOAT_EQ(app.p_Control(8, 1), 1);
+  EXPECT_EQ(app.p_Control(1, 2), 0);
+  EXPECT_EQ(app.p_Control(1, 3), 0);
+  EXPECT_EQ(app.p_Control(1, 40), 0);
+  EXPECT_EQ(app.p_Control(-30, 0), 0);
+}
+
+TEST_F(ControlsTest, ICadeLettersHoldAndReleaseVirtualButtons) {
+  // Letters typed before the switch are dropped.
+  Type("wx");
+  app.p_iCade(1);
+  EXPECT_EQ(zr_TinselJumble_iCadeControls, 1);
+  EXPECT_EQ(app.m_iCadeChar, 0);
+  app.p_DoVirtualInput();
+  EXPECT_EQ(app.m_vbutton[0], 0);
+  device->p_EndUpdate();
+
+  struct Case {
+    const char* name;
+    std::string letters;
+    int vbutton;
+    int expected;
+  };
+  const Case cases[] = {
+      {"press holds", "w", 0, 2},
+      {"held over updates", "", 0, 2},
+      {"release in another update", "E", 0, 0},
+      {"press and release together", "Hr", 10, 0},
+      {"lower case presses", "l", 17, 2},
+      {"fire D", "I", 15, 2},
+      {"other characters ignored", "1!?", 15, 2},
+  };
+  for (const Case& c : cases) {
+    Type(c.letters);
+    Frame();
+    EXPECT_EQ(app.m_vbutton[c.vbutton], c.expected) << c.name;
+  }
+  // Letters are read after the game's controls, so they move the axis from the next update.
+  Type("d");
+  Frame();
+  EXPECT_EQ(Axis(kKeyboard, 1), 0);
+  Frame();
+  EXPECT_NEAR(Axis(kKeyboard, 1), 0.3f, 1e-5f);
+
+  // One-frame presses are released at the end of the update; the back key's mirror is not.
+  app.m_vbutton[3] = 1;
+  app.m_vbutton[19] = 1;
+  app.p_DoVirtualInput();
+  EXPECT_EQ(app.m_vbutton[3], 0);
+  EXPECT_EQ(app.m_vbutton[19], 1);
+
+  app.p_iCade(0);
+  EXPECT_EQ(zr_TinselJumble_iCadeControls, 0);
+  EXPECT_EQ(app.m_vbutton[5], 0);
+  EXPECT_EQ(app.m_vbutton[17], 0);
+  // With the protocol off, letters stay letters.
+  Type("w");
+  app.p_DoVirtualInput();
+  EXPECT_EQ(app.m_vbutton[0], 0);
+}
+
+TEST_F(ControlsTest, LatchesFreeOnlyWhenNothingIsHeld) {
+  host.pads.resize(1);
+  struct Case {
+    const char* name;
+    std::vector<int> keys;
+    float stickX;
+    int touching;
+    int keyLatch;
+    int pointerLatch;
+  };
+  const Case cases[] = {
+      {"key held", {'Z'}, 0, 0, 1, 0},
+      {"back held", {kEscape}, 0, 0, 1, 0},
+      {"stick pushed", {}, 0.6f, 0, 1, 0},
+      {"pointer down", {}, 0, 1, 0, 1},
+      {"a key the actions do not use", {'Q'}, 0, 0, 0, 0},
+      {"nothing", {}, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    Reset();
+    host.pads.resize(1);
+    for (int key : c.keys) Hold(key);
+    host.pads[0].stickX = c.stickX;
+    device->p_BeginUpdate();
+    app.m_touching = c.touching;
+    app.m_keyLatch = 1;
+    app.m_pointerLatch = 1;
+    app.p_ReleaseLatches();
+    EXPECT_EQ(app.m_keyLatch, c.keyLatch) << c.name;
+    EXPECT_EQ(app.m_pointerLatch, c.pointerLatch) << c.name;
+  }
+}
+
+}  // namespace
