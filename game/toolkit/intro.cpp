@@ -1,0 +1,100 @@
+// The countdown before a round: each player's icon glides from its score-panel slot to
+// its start position and shows who plays it (computer, keyboard or joystick), a dot
+// circles the middle of the play area while 4, 3, 2, 1 and "GO" count down, and on the
+// last frame every player bursts into sparks of its colour. Computer players are drawn
+// fainter, so the humans can find themselves at a glance.
+#include <algorithm>
+#include <cmath>
+
+#include "game/shell/my_app.h"
+#include "game/shell/virtual_screen.h"
+#include "runtime/math.h"
+#include "runtime/random.h"
+
+namespace {
+
+constexpr int kFramesPerCount = 40;
+// The icon glides during the countdown's first frames (from 160 down to this).
+constexpr int kGlideEndsAt = 140;
+constexpr int kIconFadeFrom = 70;
+constexpr int kLabelFadeFrom = 90;
+constexpr float kFadeFrames = 30;
+constexpr float kHumanAlpha = 0.75f;
+constexpr float kComputerAlpha = 0.45f;
+constexpr float kClockRadius = 45;
+constexpr int kBurstParticles = 16;
+constexpr int kSparkKind = 5;
+
+enum PlayerField { kIconX = 91, kIconY = 92, kStartX = 93, kStartY = 94 };
+
+bool HasInputSource(int pad) { return pad == -1 || (pad >= 1 && pad <= 4); }
+
+// Who plays a seat, with the keyboard's or the joystick's button glyphs.
+String SeatLabel(int pad) {
+  if (!HasInputSource(pad)) return String("CPU");
+  return String::FromUtf8(pad == -1 ? "¬G¬J" : "¬T¬Y");
+}
+
+float FadeAlpha(float fullAlpha, int fadeFrom, int timer) {
+  return std::clamp(fullAlpha - (fadeFrom - timer) / kFadeFrames, 0.0f, 0.75f);
+}
+
+// One glide step of an icon coordinate towards its target; the divisor shrinks to 1,
+// so the icon arrives exactly and then sits.
+void Glide(float& value, float target, int divisor) {
+  value -= (value - target) / divisor;
+  if (std::fabs(value - target) < 1) value = target;
+}
+
+}  // namespace
+
+void c_MyApp::p_PreAction() {
+  int timer = m_introTimer;
+  if (timer <= 0) return;
+
+  if (m_hideHud == 0) {
+    int divisor = std::max(1, timer - kGlideEndsAt);
+    for (int player = 0; player <= 3; ++player) {
+      float* row = m_players.Data() + player * 100;
+      int pad = m_pad[player];
+      bool human = HasInputSource(pad);
+      float fullAlpha = human ? kHumanAlpha : kComputerAlpha;
+      Glide(row[kIconX], row[kStartX], divisor);
+      Glide(row[kIconY], row[kStartY], divisor);
+
+      p_ResetDraw();
+      p_SetSize(2);
+      if (human) p_SetRot(-45);
+      p_Alpha(FadeAlpha(fullAlpha, kIconFadeFrom, timer));
+      p_DrawGfx(row[kIconX], row[kIconY], player);
+
+      p_ResetDraw();
+      p_Alpha(FadeAlpha(fullAlpha, kLabelFadeFrom, timer));
+      p_Text(row[kIconX], row[kIconY], SeatLabel(pad));
+
+      if (timer == 1) {
+        for (int spark = 0; spark < kBurstParticles; ++spark) {
+          float angle = spark * 360.0f / kBurstParticles;
+          p_ThrowParticle(row[kIconX], row[kIconY], kSparkKind, p_PlayCol(player), angle,
+                          3 + zr_random_Rnd() * 5);
+        }
+      }
+    }
+  }
+
+  float centreX = static_cast<float>(
+      static_cast<int>((zr_TinselJumble_jscrw - m_panelWidth) / 2));
+  float centreY = zr_TinselJumble_jscrh / 2;
+  float clockAngle = (timer % kFramesPerCount) * 9 * D2R;
+  p_ResetDraw();
+  p_SetCol(100, 255, 100, 1);
+  p_Oval(centreX + std::sin(clockAngle) * kClockRadius,
+         centreY - std::cos(clockAngle) * kClockRadius, 8, 8);
+
+  p_ResetDraw();
+  p_SetSize(4);
+  p_Alpha(0.75f);
+  int count = timer / kFramesPerCount;
+  p_Text(centreX, centreY, count > 0 ? String(count) : String("GO"));
+  p_ResetDraw();
+}

@@ -1,0 +1,224 @@
+// The intro countdown, frame by frame over a whole default round start: the number and
+// "GO", the circling clock dot, the icons' glide from the score panel, their fading,
+// who each seat's label names, and the one burst of sparks on the last frame.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game/shell/my_app.h"
+
+namespace {
+
+constexpr int kFont = 90;
+
+struct Entry {
+  float kind, x, y, rotation, scaleX, frame, alpha, r, g, b;
+};
+
+std::vector<Entry> Entries(const c_MyApp& app) {
+  std::vector<Entry> entries;
+  for (int at = 0; at + 15 <= app.m_drawCount; at += 15) {
+    const float* e = app.m_drawList.Data() + at;
+    entries.push_back({e[0], e[1], e[2], e[3], e[4], e[6], e[7], e[10], e[11], e[12]});
+  }
+  return entries;
+}
+
+// What one call drew, sorted out by kind.
+struct Frame {
+  std::vector<int> numberGlyphs;     // font glyphs at scale 4
+  std::vector<Entry> clockDots;      // light green ovals
+  std::map<int, Entry> icons;        // image 0 at scale 2, by frame (= player)
+  std::vector<Entry> labelGlyphs;    // font glyphs at scale 1
+  int sparks = 0;                    // particles of kind 5 afterwards
+  std::map<int, int> sparkColours;   // colour -> count
+};
+
+Frame Draw(c_MyApp& app, int timer) {
+  app.m_introTimer = timer;
+  app.m_drawCount = 0;
+  app.p_PreAction();
+  Frame frame;
+  for (const Entry& e : Entries(app)) {
+    if (e.kind == kFont && e.scaleX == 4) frame.numberGlyphs.push_back(static_cast<int>(e.frame));
+    if (e.kind == kFont && e.scaleX == 1) frame.labelGlyphs.push_back(e);
+    if (e.kind == kDrawOval && e.r == 100 && e.g == 255 && e.b == 100) frame.clockDots.push_back(e);
+    if (e.kind == 0 && e.scaleX == 2) frame.icons[static_cast<int>(e.frame)] = e;
+  }
+  for (int slot = 0; slot <= app.m_particleLimit; ++slot) {
+    if (app.m_particles[slot * 10] != 5) continue;
+    ++frame.sparks;
+    ++frame.sparkColours[static_cast<int>(app.m_particles[slot * 10 + 8])];
+  }
+  return frame;
+}
+
+// A default round with seats: keyboard, joystick 2, computer, and an out-of-range
+// source that counts as computer.
+void StartRound(c_MyApp& app) {
+  app.m_curImage = kFont;
+  app.m_frameInfo[kFont * 3] = 7;
+  app.m_frameInfo[kFont * 3 + 1] = 10;
+  const int pads[4] = {-1, 2, 0, 9};
+  for (int seat = 0; seat < 4; ++seat) app.m_pad[seat] = pads[seat];
+  app.m_panelX = 592;
+  app.p_LoadGame();
+}
+
+std::vector<int> Glyphs(const std::string& text) {
+  std::vector<int> glyphs;
+  for (char c : text) glyphs.push_back(c - 32);
+  return glyphs;
+}
+
+// The label glyphs drawn over one player's icon.
+std::vector<int> LabelOf(const Frame& frame, const Entry& icon) {
+  std::vector<int> glyphs;
+  for (const Entry& e : frame.labelGlyphs)
+    if (std::fabs(e.x - icon.x) < 20 && std::fabs(e.y - icon.y) < 20)
+      glyphs.push_back(static_cast<int>(e.frame));
+  return glyphs;
+}
+
+}  // namespace
+
+TEST(Intro, CountsDownFourThreeTwoOneGo) {
+  c_MyApp app;
+  StartRound(app);
+  std::map<int, std::string> shown;
+  for (int timer = 160; timer >= 1; --timer) {
+    Frame frame = Draw(app, timer);
+    shown[timer] = frame.numberGlyphs == Glyphs("GO") ? "GO" : "";
+    for (int digit = 1; digit <= 4; ++digit)
+      if (frame.numberGlyphs == Glyphs(std::to_string(digit))) shown[timer] = std::to_string(digit);
+  }
+  const std::map<int, std::string> expected = {
+      {160, "4"}, {159, "3"}, {120, "3"}, {119, "2"}, {80, "2"},
+      {79, "1"},  {40, "1"},  {39, "GO"}, {1, "GO"},
+  };
+  for (const auto& [timer, text] : expected) EXPECT_EQ(shown[timer], text) << "timer " << timer;
+}
+
+TEST(Intro, ClockDotCirclesThePlayAreaCentreOncePerCount) {
+  struct Case {
+    int timer;
+    float x, y;
+  };
+  const float diagonal = 45 * std::sqrt(0.5f);
+  // The play area left of the 96-pixel panel is centred at x = 272.
+  const Case cases[] = {
+      {160, 272, 195}, {150, 227, 240}, {20, 272, 285}, {45, 272 + diagonal, 240 - diagonal},
+  };
+  for (const Case& c : cases) {
+    c_MyApp app;
+    StartRound(app);
+    Frame frame = Draw(app, c.timer);
+    ASSERT_EQ(frame.clockDots.size(), 1u) << "timer " << c.timer;
+    EXPECT_NEAR(frame.clockDots[0].x, c.x, 1e-3) << "timer " << c.timer;
+    EXPECT_NEAR(frame.clockDots[0].y, c.y, 1e-3) << "timer " << c.timer;
+  }
+}
+
+TEST(Intro, IconsGlideFromThePanelFadeAndShowWhoPlays) {
+  c_MyApp app;
+  StartRound(app);
+  std::map<int, Frame> frames;
+  for (int timer = 160; timer >= 1; --timer) frames[timer] = Draw(app, timer);
+
+  // First frame: a twentieth of the way from the panel slot (592, 144) to (240, 208).
+  const Entry& first = frames[160].icons[0];
+  EXPECT_FLOAT_EQ(first.x, 592 - (592 - 240) / 20.0f);
+  EXPECT_FLOAT_EQ(first.y, 144 - (144 - 208) / 20.0f);
+  // From frame 141 on the icons sit on the start positions.
+  for (int timer : {141, 100, 1}) {
+    for (int p = 0; p < 4; ++p) {
+      const Entry& icon = frames[timer].icons[p];
+      EXPECT_EQ(icon.x, app.m_players[p * 100 + 93]) << "timer " << timer << " player " << p;
+      EXPECT_EQ(icon.y, app.m_players[p * 100 + 94]) << "timer " << timer << " player " << p;
+    }
+  }
+
+  struct Fade {
+    int timer, player;
+    float iconAlpha, labelAlpha;
+  };
+  const Fade fades[] = {
+      // Early on both kinds of seat are at the 0.75 cap; computer seats fade sooner.
+      {160, 0, 0.75f, 0.75f}, {160, 2, 0.75f, 0.75f}, {80, 1, 0.75f, 0.75f - 10 / 30.0f},
+      {80, 3, 0.75f, 0.45f - 10 / 30.0f}, {70, 2, 0.45f, 0.0f},
+      {60, 0, 0.75f - 10 / 30.0f, 0.0f},  {60, 2, 0.45f - 10 / 30.0f, 0.0f},
+      {30, 1, 0.0f, 0.0f},
+  };
+  for (const Fade& f : fades) {
+    const Frame& frame = frames[f.timer];
+    const Entry& icon = frame.icons.at(f.player);
+    std::string label = "timer " + std::to_string(f.timer) + " player " + std::to_string(f.player);
+    EXPECT_NEAR(icon.alpha, f.iconAlpha, 1e-5) << label;
+    for (const Entry& e : frame.labelGlyphs) {
+      if (std::fabs(e.x - icon.x) < 20 && std::fabs(e.y - icon.y) < 20) {
+        EXPECT_NEAR(e.alpha, f.labelAlpha, 1e-5) << label;
+      }
+    }
+  }
+  // Seats with a source are drawn turned; computer seats upright.
+  EXPECT_NE(frames[100].icons[0].rotation, 0);
+  EXPECT_NE(frames[100].icons[1].rotation, 0);
+  EXPECT_EQ(frames[100].icons[2].rotation, 0);
+  EXPECT_EQ(frames[100].icons[3].rotation, 0);
+
+  std::vector<int> keyboard = LabelOf(frames[100], frames[100].icons[0]);
+  std::vector<int> joystick = LabelOf(frames[100], frames[100].icons[1]);
+  EXPECT_EQ(LabelOf(frames[100], frames[100].icons[2]), Glyphs("CPU"));
+  EXPECT_EQ(LabelOf(frames[100], frames[100].icons[3]), Glyphs("CPU"));
+  EXPECT_EQ(keyboard.size(), 2u);
+  EXPECT_EQ(joystick.size(), 2u);
+  EXPECT_NE(keyboard, joystick);
+}
+
+TEST(Intro, EveryPlayerBurstsExactlyOnceOnTheLastFrame) {
+  c_MyApp app;
+  StartRound(app);
+  for (int timer = 160; timer >= 2; --timer) {
+    ASSERT_EQ(Draw(app, timer).sparks, 0) << "timer " << timer;
+  }
+  Frame last = Draw(app, 1);
+  EXPECT_EQ(last.sparks, 64);
+  EXPECT_EQ(last.sparkColours, (std::map<int, int>{{1, 16}, {5, 16}, {3, 16}, {4, 16}}));
+  // Sixteen directions a 22.5-degree step apart, for each player.
+  std::set<int> directions;
+  for (int slot = 0; slot <= app.m_particleLimit; ++slot) {
+    const float* spark = app.m_particles.Data() + slot * 10;
+    if (spark[0] != 5 || spark[8] != 1) continue;
+    float degrees = std::atan2(spark[3], -spark[4]) * 180 / 3.14159265f;
+    directions.insert(static_cast<int>(std::lround((degrees < 0 ? degrees + 360 : degrees) * 10)));
+  }
+  std::set<int> expected;
+  for (int k = 0; k < 16; ++k) expected.insert(static_cast<int>(std::lround(k * 225.0)));
+  EXPECT_EQ(directions, expected);
+}
+
+TEST(Intro, HiddenHudKeepsOnlyTheClockAndNothingRunsAfterTheCountdown) {
+  c_MyApp app;
+  StartRound(app);
+  app.m_hideHud = 1;
+  float iconX = app.m_players[91];
+  Frame hidden = Draw(app, 1);
+  EXPECT_TRUE(hidden.icons.empty());
+  EXPECT_TRUE(hidden.labelGlyphs.empty());
+  EXPECT_EQ(hidden.sparks, 0);
+  EXPECT_EQ(hidden.clockDots.size(), 1u);
+  EXPECT_EQ(hidden.numberGlyphs, Glyphs("GO"));
+  EXPECT_EQ(app.m_players[91], iconX) << "hidden icons do not glide";
+
+  app.m_hideHud = 0;
+  for (int timer : {0, -5}) {
+    app.m_introTimer = timer;
+    app.m_drawCount = 0;
+    app.p_PreAction();
+    EXPECT_EQ(app.m_drawCount, 0) << "timer " << timer;
+  }
+}
