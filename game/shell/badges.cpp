@@ -1,0 +1,81 @@
+// Badges: the table of names and details, the popups that slide in from the left when a
+// badge is earned, the scrolling panel that lists them, and the two hooks where a
+// platform's score and achievement service would be told (this platform has none).
+#include "game/shell/my_app.h"
+#include "game/shell/virtual_screen.h"
+
+namespace {
+const int kPopupSlots = 13;
+const int kPopupEnd = 240;
+const int kBadgeAnimation = 80;  // image id of the turning medal
+}  // namespace
+
+String c_MyApp::p_BadgeID(int id) {
+  if (id == 0) return String("Test Badge|This is a Test Badge which has no purpose.");
+  return String();
+}
+
+String c_MyApp::p_BadgeName(int id) {
+  String entry = p_BadgeID(id);
+  int bar = entry.Find(String("|"));
+  return bar < 0 ? String() : entry.Slice(0, bar);
+}
+
+String c_MyApp::p_BadgeDetail(int id) {
+  String entry = p_BadgeID(id);
+  int bar = entry.Find(String("|"));
+  return bar < 0 ? String() : entry.Slice(bar + 1);
+}
+
+void c_MyApp::p_ShowBadges() {
+  for (int slot = 0; slot < kPopupSlots; ++slot) {
+    int timer = m_keyTimerB[slot];
+    if (timer <= 0) continue;
+    ++timer;
+    if (timer > kPopupEnd) {
+      m_keyTimerB[slot] = 0;
+      continue;
+    }
+    m_keyTimerB[slot] = timer;
+    // Slides in over ten steps, stays, and slides out over the last ten.
+    int offset = timer > kPopupEnd - 10 ? 16 * (kPopupEnd - timer) - 160 : 16 * timer - 160;
+    if (offset > 0) offset = 0;
+    float top = zr_TinselJumble_jscrh - 34.0f * (slot + 1);
+    p_SetCol(0, 0, 80, 0.8f);
+    p_Rect(static_cast<float>(offset), top, 160, 32);
+    p_SetCol(255, 255, 255, 1);
+    p_Text(offset + 16.0f, top + 4, p_BadgeName(m_keyTimerA[slot]));
+    if (timer < 64) {
+      p_SetSize(0.5f);
+      p_DrawImg(kBadgeAnimation, offset + 144.0f, top + 16, static_cast<float>(timer));
+      p_SetSize(1);
+    }
+  }
+}
+
+void c_MyApp::p_BadgesBox() {
+  float width = zr_TinselJumble_jscrw;
+  float height = zr_TinselJumble_jscrh;
+  p_SetCol(255, 125, 0, 0.8f);
+  p_Rect(0.1f * width, -1, 0.8f * width, height + 2);
+  p_SetCol(100, 0, 0, 0.8f);
+  p_Rect(0.12f * width, -1, 0.76f * width, height + 2);
+  p_SetCol(255, 255, 255, 1);
+
+  for (int source = -1; source <= 3; ++source) {
+    if (p_PlayKey(8, 1, source)) m_badgeScrollTarget -= 16;
+    if (p_PlayKey(0, 1, source)) m_badgeScrollTarget += 16;
+  }
+  if (m_touching && m_mouseX > 0.12f * width) m_badgeScrollTarget -= 1.5f * (m_mouseY - m_pressY);
+  if (m_badgeScrollTarget > 0) m_badgeScrollTarget = 0;
+
+  float remaining = m_badgeScrollTarget - m_badgeScroll;
+  m_badgeScroll = (remaining > -6 && remaining < 6) ? m_badgeScrollTarget : m_badgeScroll + remaining / 6;
+}
+
+int c_MyApp::p_GC_PostScore(int game, int score) {
+  (void)game, (void)score;
+  return 0;
+}
+
+void c_MyApp::p_GC_Badges() {}
