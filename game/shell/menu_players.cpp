@@ -1,0 +1,109 @@
+// The menu's player panel at the right edge: how to join and leave, the four seats with
+// who holds each (the computer, the keyboard or a joystick) and their running totals,
+// and the tally that flies the last round's points into those totals once the menu is
+// back. Joining and leaving wait for the tally, so a seat never changes hands while its
+// points are still on their way.
+#include "game/shell/my_app.h"
+#include "game/shell/virtual_screen.h"
+#include "game/toolkit/glyphs.h"
+#include "host/app.h"
+
+namespace {
+
+enum Action : int { kFireB = 11, kFireC = 12 };
+
+constexpr int kSeats = 4;
+constexpr int kPanelWidth = 140;
+constexpr int kTallyTimer = 9;
+constexpr int kTallyStart = 120;
+// Joining and leaving open up only in the last frames of the tally.
+constexpr int kTallyJoinLimit = 5;
+constexpr int kKeyboard = -1;
+constexpr int kLastJoystick = 4;
+// A seat value that also counts as free, besides 0.
+constexpr int kFreedSeat = -10;
+
+// The hints show the controller's buttons and the keyboard's keys in turn.
+constexpr int kGlyphCycleMs = 2400;
+
+// "¬" and a letter: a button glyph. Built from its code, since a narrow literal would
+// widen the character's UTF-8 bytes into two wrong units.
+String Glyph(char letter) { return String::FromChar(kGlyphEscape) + String::FromChar(letter); }
+
+bool IsSeatedSource(int source) { return source >= kKeyboard && source <= kLastJoystick && source != 0; }
+
+}  // namespace
+
+void c_MyApp::p_MenuPanel() {
+  float screenW = zr_TinselJumble_jscrw;
+  float screenH = zr_TinselJumble_jscrh;
+  float panelX = screenW - kPanelWidth - 4.0f * m_menuSlide;
+
+  p_ResetDraw();
+  p_SetCol(0, 0, 0, 0.4f);
+  p_Rect(panelX, 0, kPanelWidth, screenH);
+
+  p_ResetDraw();
+  float hintX = screenW - 26 - 6.0f * m_menuSlide;
+  m_glyphSet = zr_app_Millisecs() % kGlyphCycleMs < kGlyphCycleMs / 2 ? 1 : 0;
+  p_Text(hintX, 64, String("Join  : ") + Glyph('K'), 2, 1);
+  p_Text(hintX, 80, String("Leave : ") + Glyph('L'), 2, 1);
+
+  float centreX = panelX + kPanelWidth / 2;
+  int rowStep = static_cast<int>((screenH - 16) / 6);
+  int& tally = m_roundPoints[kTallyTimer];
+  if (tally > kTallyStart) tally = kTallyStart;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    float y = 1.5f * rowStep + (seat + 1) * rowStep;
+    int source = m_pad[seat];
+    p_ResetDraw();
+    if (!IsSeatedSource(source)) {
+      p_Alpha(0.35f);
+      p_DrawGfx(centreX, y, seat);
+      p_ResetDraw();
+      p_Text(centreX + 40, y, String("CPU"), 1, 1);
+    } else {
+      p_SetRot(-45);
+      p_Alpha(0.75f);
+      p_DrawGfx(centreX, y, seat);
+      p_ResetDraw();
+      m_glyphSet = source == kKeyboard ? 0 : 1;
+      p_Text(centreX + 40, y, source == kKeyboard ? Glyph('G') + Glyph('J') : Glyph('T') + Glyph('Y'), 1, 1);
+    }
+    p_SetSize(1.5f);
+    p_Text(centreX - 64, y, String(m_totalScore[seat]), 0, 1);
+
+    // Points fly in from the left and land in the total: the second place's half-way
+    // through the tally, the winner's at its very end.
+    if (tally > 0) {
+      int points = m_roundPoints[seat];
+      int offset = ((2 - points) * 30 - tally) * 3;
+      if (offset <= -2) p_Text(centreX - 64 + (offset > -32 ? offset : -32), y, String(points), 0, 1);
+      if (offset == -3) m_totalScore[seat] += points;
+    }
+  }
+  if (tally > 0) --tally;
+  p_ResetDraw();
+}
+
+void c_MyApp::p_MenuJoin() {
+  if (m_roundPoints[kTallyTimer] >= kTallyJoinLimit) return;
+  for (int source = kKeyboard; source <= kLastJoystick; ++source) {
+    if (source == 0) continue;
+    if (p_PlayKey(kFireB, 0, source)) {
+      bool seated = false;
+      for (int seat = 0; seat < kSeats; ++seat) seated = seated || m_pad[seat] == source;
+      for (int seat = 0; seat < kSeats && !seated; ++seat) {
+        if (m_pad[seat] == 0 || m_pad[seat] == kFreedSeat) {
+          m_pad[seat] = source;
+          seated = true;
+        }
+      }
+    }
+    if (p_PlayKey(kFireC, 0, source)) {
+      for (int seat = 0; seat < kSeats; ++seat) {
+        if (m_pad[seat] == source) m_pad[seat] = 0;
+      }
+    }
+  }
+}

@@ -1,0 +1,144 @@
+// The advent calendar and the texts the menu offers: which games are open on a date,
+// what a locked game tells the players, the override keys, every game's titles, and the
+// ordinal day names.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "menu_fixture.h"
+
+using namespace menu_test;
+
+namespace {
+
+const std::string kLockedBefore = "This game is currently locked.\\n Come back on ";
+const std::string kLockedAfter = "\\n               to play it!";
+
+}  // namespace
+
+TEST_F(MenuTest, DateDecidesWhichGamesOpenAndLockedGamesSayWhen) {
+  struct Case {
+    int year, month, day;
+    int open;
+    std::vector<std::pair<int, std::string>> lockedDays;  // game and the day it names
+  } cases[] = {
+      {2016, 11, 20, 1, {{2, "December 1st"}, {3, "December 2nd"}, {4, "December 3rd"}, {12, "December 11th"},
+                         {22, "December 21st"}, {23, "December 22nd"}, {24, "December 23rd"},
+                         {25, "Xmas Eve"}, {26, "Xmas Day"}}},
+      {2016, 1, 1, 1, {{2, "December 1st"}}},
+      {2016, 12, 1, 2, {{3, "December 2nd"}}},
+      {2016, 12, 24, 25, {{26, "Xmas Day"}}},
+      {2016, 12, 25, 26, {}},
+      {2016, 12, 31, 26, {}},
+      {2017, 11, 5, 26, {}},
+      {2015, 6, 1, 26, {}},
+  };
+  StartOn(2013, 12, 26);
+  for (const Case& c : cases) {
+    host->SetDate(c.year, c.month, c.day, 12, 0, 0);
+    EXPECT_EQ(app->p_OpenGames(), c.open) << c.year << "-" << c.month << "-" << c.day;
+    for (int game = 1; game <= 26; ++game) {
+      app->m_menuGame = game;
+      Step();
+      bool locked = Text(app->m_gameTitle1) == "Locked";
+      EXPECT_EQ(locked, game > c.open) << c.year << "-" << c.month << "-" << c.day << " game " << game;
+    }
+    for (const auto& [game, day] : c.lockedDays) {
+      app->m_menuGame = game;
+      Step();
+      EXPECT_EQ(Text(app->m_gameTitle2), "Game");
+      EXPECT_EQ(Text(app->m_gameDesc), kLockedBefore + day + kLockedAfter) << "game " << game;
+    }
+  }
+}
+
+TEST_F(MenuTest, OverrideKeysSetHowManyGamesAreOpenOncePerPress) {
+  StartOn(2016, 11, 20);
+  Press(kDownKey);
+  struct Input {
+    int key;
+    int override;
+  } inputs[] = {
+      {kRaiseKey, 1}, {kRaiseKey, 2}, {kRaiseKey, 3}, {kLowerKey, 2}, {kLowerKey, 1},
+      {kLowerKey, 0}, {kLowerKey, 0},  // never below 0, which follows the date again
+  };
+  for (const Input& input : inputs) {
+    Tap(input.key);
+    EXPECT_EQ(app->m_unlockOverride, input.override);
+  }
+
+  // Held, a key acts once.
+  Press(kRaiseKey);
+  Step(30);
+  EXPECT_EQ(app->m_unlockOverride, 1);
+  Release(kRaiseKey);
+  Step();
+
+  app->m_unlockOverride = 25;
+  for (int press = 0; press < 3; ++press) Tap(kRaiseKey);
+  EXPECT_EQ(app->m_unlockOverride, 26);
+  EXPECT_EQ(app->p_OpenGames(), 26);
+  Release(kDownKey);
+
+  // Without down held the keys do nothing.
+  app->m_unlockOverride = 3;
+  Tap(kRaiseKey);
+  Tap(kLowerKey);
+  EXPECT_EQ(app->m_unlockOverride, 3);
+  EXPECT_EQ(app->p_OpenGames(), 3);
+  app->m_menuGame = 4;
+  Step();
+  EXPECT_EQ(Text(app->m_gameTitle1), "Locked");
+  app->m_menuGame = 3;
+  Step();
+  EXPECT_EQ(Text(app->m_gameTitle1), "Catching");
+}
+
+TEST(GameTexts, EveryNumberGivesItsTitlesAndOthersLeaveTheTextsAlone) {
+  c_MyApp app;
+  struct Case {
+    int n;
+    const char* title1;
+    const char* title2;
+    const char* description;
+  } cases[] = {
+      {1, "Anaconda", "Arena", "Gather up the pills\\n  to extend your Anaconda."},
+      {6, "Rovader'", "Fishies", "Flap as far as you can.\\n        Furthest Flapper Wins"},
+      {15, "Octagon", "Of Obstacles", "Fly around the Octagons\\n  but try not to get hit."},
+      {24, "Xtreme", "X-Fire", "Shoot the balls\\n   Don't let them hit you!"},
+      {26, "Zap", "Everything", "Destroy them all!\\n  Blast for your llfe."},
+      {27, "0", "0", ""},
+      {36, "9", "9", ""},
+  };
+  for (const Case& c : cases) {
+    app.p_GameID(c.n);
+    EXPECT_EQ(app.m_gameTitle1.ToNarrow(), c.title1) << c.n;
+    EXPECT_EQ(app.m_gameTitle2.ToNarrow(), c.title2) << c.n;
+    EXPECT_EQ(app.m_gameDesc.ToNarrow(), c.description) << c.n;
+  }
+  for (int n : {0, -1, 37, 62, 64, 1000}) {
+    app.p_GameID(9);
+    app.p_GameID(n);
+    EXPECT_EQ(app.m_gameTitle1.ToNarrow(), "Ice") << n;
+    EXPECT_EQ(app.m_gameDesc.ToNarrow(), "Jump on the ice\\n  and avoid the darts.") << n;
+  }
+  // Every game has its own titles.
+  std::vector<std::string> titles;
+  for (int n = 1; n <= 26; ++n) {
+    app.p_GameID(n);
+    titles.push_back(app.m_gameTitle1.ToNarrow() + " " + app.m_gameTitle2.ToNarrow());
+    EXPECT_FALSE(app.m_gameDesc.IsEmpty()) << n;
+  }
+  EXPECT_EQ(std::set<std::string>(titles.begin(), titles.end()).size(), 26u);
+}
+
+TEST(GameTexts, OrdinalDayNames) {
+  c_MyApp app;
+  struct Case {
+    int n;
+    const char* name;
+  } cases[] = {{1, "1st"},   {2, "2nd"},   {3, "3rd"},   {4, "4th"},   {11, "11th"}, {12, "12th"},
+               {13, "13th"}, {20, "20th"}, {21, "21st"}, {22, "22nd"}, {23, "23rd"}, {24, "24th"},
+               {26, "26th"}, {0, ""},      {27, ""},     {31, ""},     {-1, ""},     {-21, ""}};
+  for (const Case& c : cases) EXPECT_EQ(app.p_Nth(c.n).ToNarrow(), c.name) << c.n;
+}

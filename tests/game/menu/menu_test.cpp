@@ -1,0 +1,167 @@
+// The menu as the players use it: joining and leaving from the keyboard and joysticks,
+// moving the offered game with a held direction that repeats ever sooner, touching a
+// tile, the credits button, and back, which quits unless it is closing a box.
+#include <vector>
+
+#include "menu_fixture.h"
+
+using namespace menu_test;
+
+namespace {
+
+std::vector<int> Seats(c_MyApp* app) { return {app->m_pad[0], app->m_pad[1], app->m_pad[2], app->m_pad[3]}; }
+
+}  // namespace
+
+TEST_F(MenuTest, JoiningTakesTheFirstFreeSeatOncePerSourceAndLeavingFreesIt) {
+  StartOn(2013, 12, 26);
+  struct Input {
+    int key;
+    std::vector<int> seats;
+  } inputs[] = {
+      {kJoinKey, {-1, 0, 0, 0}},            // the keyboard starts seated
+      {JoyButton(0, 1), {-1, 1, 0, 0}},     // joystick 0 is source 1
+      {JoyButton(0, 1), {-1, 1, 0, 0}},     // a second press takes no second seat
+      {kLeaveKey, {0, 1, 0, 0}},
+      {JoyButton(1, 1), {2, 1, 0, 0}},      // the freed seat is the first one again
+      {kJoinKey, {2, 1, -1, 0}},
+      {JoyButton(2, 1), {2, 1, -1, 3}},
+      {JoyButton(3, 1), {2, 1, -1, 3}},     // a fifth source finds no seat
+      {JoyButton(0, 2), {2, 0, -1, 3}},     // joystick 0 leaves
+      {JoyButton(3, 1), {2, 4, -1, 3}},
+  };
+  for (const Input& input : inputs) {
+    Tap(input.key);
+    EXPECT_EQ(Seats(app), input.seats) << "after key " << input.key;
+  }
+
+  app->m_pad[1] = -10;  // also a free seat
+  app->m_pad[3] = 7;    // a computer seat, but not a free one
+  Tap(JoyButton(0, 1));
+  EXPECT_EQ(Seats(app), (std::vector<int>{2, 1, -1, 7}));
+}
+
+TEST_F(MenuTest, SeatsChangeOnlyOnceTheTallyIsNearlyOver) {
+  StartOn(2013, 12, 26);
+  app->m_roundPoints[9] = 20;
+  Press(kLeaveKey);
+  for (int update = 0; update < 40 && app->m_pad[0] == -1; ++update) Step();
+  // The tally counts down before the seats are looked at, so the seat is freed on the
+  // first frame that leaves the timer under 5.
+  EXPECT_EQ(app->m_roundPoints[9], 4);
+  EXPECT_EQ(app->m_pad[0], 0);
+}
+
+TEST_F(MenuTest, HeldDirectionRepeatsSoonerEachTimeDownToEveryThirdFrame) {
+  struct Case {
+    int key;
+    int firstGame;
+    int step;
+  } cases[] = {
+      {kRightArrow, 3, 1},
+      {kLeftArrow, 24, -1},
+      {JoyButton(0, 10), 3, 1},  // a joystick's d-pad
+      {JoyButton(0, 8), 24, -1},
+  };
+  StartOn(2013, 12, 26);
+  for (const Case& c : cases) {
+    app->m_menuGame = c.firstGame;
+    Step();
+    Press(c.key);
+    std::vector<int> waits;         // updates without a move between two moves
+    std::vector<float> timersSet;   // the repeat timer each move set
+    int sinceMove = -1;
+    int game = app->m_menuGame;
+    for (int update = 0; update < 60; ++update) {
+      Step();
+      if (app->m_menuGame != game) {
+        EXPECT_EQ(app->m_menuGame, game + c.step);
+        game = app->m_menuGame;
+        if (sinceMove >= 0) waits.push_back(sinceMove);
+        timersSet.push_back(app->m_players[21]);
+        sinceMove = 0;
+      } else if (sinceMove >= 0) {
+        ++sinceMove;
+      }
+    }
+    Release(c.key);
+    Step();
+    ASSERT_GE(waits.size(), 5u) << "key " << c.key;
+    EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 5), (std::vector<int>{20, 14, 8, 2, 2})) << c.key;
+    EXPECT_EQ(std::vector<float>(timersSet.begin(), timersSet.begin() + 4), (std::vector<float>{20, 14, 8, 2}));
+  }
+
+  // The strip ends at A and Z however long a direction is held.
+  Press(kRightArrow);
+  Step(200);
+  EXPECT_EQ(app->m_menuGame, 26);
+  Release(kRightArrow);
+  Press(kLeftArrow);
+  Step(200);
+  EXPECT_EQ(app->m_menuGame, 1);
+  Release(kLeftArrow);
+}
+
+TEST_F(MenuTest, CursorStaysStillWhileTheTallyRuns) {
+  StartOn(2013, 12, 26);
+  app->m_menuGame = 10;
+  app->m_roundPoints[9] = 40;
+  Press(kRightArrow);
+  Step(39);
+  EXPECT_EQ(app->m_menuGame, 10);
+  Step(20);
+  EXPECT_GT(app->m_menuGame, 10) << "a direction held through the tally moves once it ends";
+}
+
+TEST_F(MenuTest, TouchingATileColumnOffersThatGame) {
+  StartOn(2013, 12, 26);
+  app->m_menuGame = 1;
+  Step();
+  // 500 pixels of strip hold 28 tiles of 17 pixels; tile 5 spans x 85..102.
+  struct Touch {
+    float x, y;
+    int offered;
+  } touches[] = {{94, 400, 5}, {86, 400, 5}, {125, 470, 7}, {125, 300, 7}, {450, 330, 26}};
+  for (const Touch& touch : touches) {
+    host->MouseEvent(kMouseDown, 0, touch.x, touch.y);
+    Step();
+    host->MouseEvent(kMouseUp, 0, touch.x, touch.y);
+    Step();
+    EXPECT_EQ(app->m_menuGame, touch.offered) << touch.x << ", " << touch.y;
+  }
+}
+
+TEST_F(MenuTest, CreditsButtonOpensTheBoxAndBackClosesItWithoutQuitting) {
+  StartOn(2013, 12, 26);
+  host->MouseEvent(kMouseDown, 0, 570, 32);
+  Step();
+  host->MouseEvent(kMouseUp, 0, 570, 32);
+  Step();
+  EXPECT_EQ(app->m_creditsOpen, 1);
+  Tap(kEscape);
+  EXPECT_EQ(app->m_creditsOpen, 0);
+  EXPECT_EQ(app->m_mode, 1);
+}
+
+TEST_F(MenuTest, DraggingSidewaysIsNotAPressOfTheCreditsButton) {
+  StartOn(2013, 12, 26);
+  host->MouseEvent(kMouseDown, 0, 500, 200);
+  Step();
+  host->MouseEvent(kMouseMove, 0, 520, 200);
+  Step();
+  EXPECT_EQ(app->m_pointerLatch, 2);
+  host->MouseEvent(kMouseMove, 0, 570, 32);  // onto the button, still held
+  Step(3);
+  EXPECT_EQ(app->m_creditsOpen, 0);
+  EXPECT_EQ(app->m_pointerLatch, 2);
+}
+
+TEST_F(MenuTest, BackInTheMenuQuits) {
+  StartOn(2013, 12, 26);
+  EXPECT_EXIT(
+      {
+        Press(kEscape);
+        Step();
+      },
+      ::testing::ExitedWithCode(0), "");
+}
