@@ -1,0 +1,163 @@
+// The pause menu over a running round: the panel's slide in and out, back while it is
+// still coming in, the three buttons by keys and by touch, the options box without the
+// credits row, and the toy's arm and speed limits.
+#include <cmath>
+#include <vector>
+
+#include "tests/game/pause/pause_fixture.h"
+
+namespace {
+
+// The panel comes in 24 pixels an update from -64 and stops on passing half the screen's
+// 480; going out it counts as gone below -32.
+constexpr int kPanelOpen = 248;
+
+TEST_F(PauseTest, PanelSlidesInAndBackSlidesItOut) {
+  struct Case {
+    int updatesBeforeBack;
+    int panelAtBack;  // after the update that reads back
+    int updatesToUnpause;
+  };
+  // Pausing itself takes the two updates of the Esc tap (-40, -16).
+  std::vector<Case> cases = {{0, 8, 2}, {20, kPanelOpen, 12}};
+  for (const Case& c : cases) {
+    pauseRound();
+    EXPECT_EQ(app->m_pausePanelY, -16);
+    step(c.updatesBeforeBack);
+    press(kKeyEsc);
+    step();
+    release(kKeyEsc);
+    EXPECT_EQ(app->m_pausePanelY, c.panelAtBack);
+    EXPECT_EQ(app->m_pauseSel, -1);
+    int updates = 0;
+    while (app->m_paused == 1 && updates < 50) {
+      step();
+      ++updates;
+    }
+    EXPECT_EQ(updates, c.updatesToUnpause) << "back after " << c.updatesBeforeBack;
+    EXPECT_EQ(app->m_mode, 10) << "the round goes on";
+    EXPECT_EQ(app->m_roundOver, 0);
+  }
+}
+
+TEST_F(PauseTest, ButtonsByKeys) {
+  enum Outcome { kResumed, kRoundEnded, kOptionsOpened };
+  struct Case {
+    std::vector<int> keys;
+    int selected;
+    Outcome outcome;
+  };
+  std::vector<Case> cases = {
+      {{}, 0, kResumed},
+      {{kKeyUp}, -1, kRoundEnded},
+      {{kKeyDown}, 1, kOptionsOpened},
+      {{kKeyUp, kKeyDown}, 0, kResumed},
+      {{kKeyDown, kKeyUp}, 0, kResumed},
+  };
+  for (const Case& c : cases) {
+    pauseRound();
+    step(20);
+    for (int key : c.keys) tap(key);
+    EXPECT_EQ(app->m_pauseSub, c.selected);
+    press(kKeyFireA);
+    step();
+    release(kKeyFireA);
+    step();
+    switch (c.outcome) {
+      case kResumed:
+        EXPECT_EQ(app->m_pauseSel, -1);
+        EXPECT_EQ(app->m_roundOver, 0);
+        EXPECT_EQ(app->m_optionsOpen, 0);
+        break;
+      case kRoundEnded:
+        EXPECT_EQ(app->m_roundOver, 1);
+        EXPECT_EQ(app->m_paused, 0);
+        EXPECT_EQ(app->m_pausePanelY, -64);
+        break;
+      case kOptionsOpened:
+        EXPECT_EQ(app->m_optionsOpen, 1);
+        EXPECT_EQ(app->m_paused, 1);
+        EXPECT_EQ(app->m_roundOver, 0);
+        break;
+    }
+  }
+}
+
+TEST_F(PauseTest, ButtonsByTouch) {
+  struct Case {
+    float y;  // the buttons stand in a column at x 72 once the panel is in
+    int pauseSel, roundOver, optionsOpen;
+  };
+  std::vector<Case> cases = {{196, -1, 0, 0}, {96, -1, 1, 0}, {296, 1, 0, 1}, {400, 1, 0, 0}};
+  for (const Case& c : cases) {
+    pauseRound();
+    step(20);
+    ASSERT_EQ(app->m_pausePanelY, kPanelOpen);
+    click(72, c.y);
+    EXPECT_EQ(app->m_pauseSel, c.pauseSel) << "y " << c.y;
+    EXPECT_EQ(app->m_roundOver, c.roundOver) << "y " << c.y;
+    EXPECT_EQ(app->m_optionsOpen, c.optionsOpen) << "y " << c.y;
+  }
+}
+
+TEST_F(PauseTest, OptionsFromThePauseMenuOfferNoCredits) {
+  pauseRound();
+  step(20);
+  tap(kKeyDown);
+  tap(kKeyFireA);
+  step(30);
+  ASSERT_EQ(app->m_optionsSlide, 30);
+  for (int i = 0; i < 6; ++i) tap(kKeyDown);
+  EXPECT_EQ(app->m_optionsSel, 3) << "the fullscreen row is the last";
+  EXPECT_EQ(app->m_paused, 1);
+  EXPECT_EQ(app->m_pauseSub, 1) << "the keys went to the box, not the menu behind it";
+
+  for (int i = 0; i < 6; ++i) tap(kKeyUp);
+  tap(kKeyFireA);
+  EXPECT_EQ(app->m_optionsOpen, 0);
+  EXPECT_EQ(app->m_paused, 1) << "closing the box leaves the game paused";
+}
+
+// A game that has never paused has an empty trail; its first strokes start at the pen,
+// not in the screen's corner.
+TEST_F(PauseTest, ToyTrailStartsAtThePen) {
+  pauseRound();
+  for (int i = 0; i < app->m_toyTrail.Length(); ++i) app->m_toyTrail[i] = 0;
+  step();
+  const float* list = app->m_drawList.Data();
+  int lines = 0;
+  for (int entry = 0; entry < app->m_drawCount; entry += kDrawEntrySize) {
+    if (list[entry] != kDrawLine) continue;
+    ++lines;
+    EXPECT_FALSE(std::fabs(list[entry + 1]) < 1 && std::fabs(list[entry + 2]) < 1) << "line " << lines;
+  }
+  EXPECT_EQ(lines, 202);
+}
+
+TEST_F(PauseTest, ToyArmAndSpeedStayInTheirRanges) {
+  struct Case {
+    int key;
+    int updates;
+    float arm, speed;
+  };
+  // The arm can reach the toy's radius, 0.45 of the 480-pixel height.
+  std::vector<Case> cases = {{kKeyDown, 240, 216, 0},
+                             {kKeyRight, 560, 216, 128},
+                             {kKeyUp, 20, 196, 128},
+                             {kKeyLeft, 600, 196, 0},
+                             {kKeyUp, 240, 0, 0}};
+  pauseRound();
+  app->m_toyArm = 0;
+  app->m_toySpeed = 0;
+  for (const Case& c : cases) {
+    press(c.key);
+    step(c.updates);
+    release(c.key);
+    EXPECT_FLOAT_EQ(app->m_toyArm, c.arm) << "key " << c.key;
+    EXPECT_FLOAT_EQ(app->m_toySpeed, c.speed) << "key " << c.key;
+    EXPECT_GE(app->m_toyAngleB, 0);
+    EXPECT_LT(app->m_toyAngleB, 360);
+  }
+}
+
+}  // namespace
