@@ -1,0 +1,95 @@
+#!/bin/sh
+# Plays game A through the real window with key presses: the keyboard player (seat 0)
+# moves the menu cursor to A, starts, turns once, and the round runs to its end; back in
+# the menu Esc quits with status 0. The state file then holds the round's best score in
+# game A's lists, and a second start loads it. Screenshots land in the test's folder.
+game="$1"
+[ -n "$DISPLAY" ] || { echo "no display"; exit 77; }
+command -v xdotool >/dev/null || { echo "no xdotool"; exit 77; }
+# On failure the program goes too, so its window can't confuse the next test.
+fail() {
+  echo "FAIL: $*"
+  import -window root failure.png 2>/dev/null
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  fi
+  exit 1
+}
+
+work=$(mktemp -d)
+cd "$work" || exit 1
+echo "working in $work"
+export ALSOFT_DRIVERS=null
+
+press() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.1; }
+shot() { import -window root "$1.png" 2>/dev/null; }
+
+start_game() {
+  "$game" > "$1" 2>&1 &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
+  [ -n "$window" ] || fail "no window"
+  # No window manager runs, so give the window the keyboard for good: a game that loses
+  # focus pauses itself.
+  xdotool mousemove 640 512
+  xdotool windowfocus --sync "$window"
+}
+
+# Presses Esc until the program ends (the menu ignores it while the round's points are
+# still being tallied), then wants status 0.
+quit_with_escape() {
+  for _ in $(seq 1 60); do
+    kill -0 "$pid" 2>/dev/null || break
+    press Escape
+    sleep 0.4
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not quit"
+  wait "$pid"
+  status=$?
+  [ $status -eq 0 ] || fail "exit status $status"
+}
+
+start_game first.log
+sleep 3            # the loader
+shot menu
+for _ in $(seq 1 26); do press Left; done   # the cursor stops at A
+sleep 0.3
+shot menu_a
+press space
+sleep 1.5
+shot countdown
+sleep 2.5
+press Down         # the red snake turns down
+sleep 0.5
+shot play
+
+# The round is over when the menu has filed game A's score and saved it. (The file may
+# exist earlier: the game also saves when its window loses focus.)
+best_of_game_a() { cut -d'|' -f36 .quillostate 2>/dev/null; }
+for _ in $(seq 1 300); do
+  [ "$(best_of_game_a)" -gt 0 ] 2>/dev/null && break
+  sleep 0.2
+done
+[ "$(best_of_game_a)" -gt 0 ] 2>/dev/null || fail "the round never ended (no score filed)"
+shot banner
+sleep 2
+shot tally
+quit_with_escape
+
+# Game A's row: settings (26 fields) and flags (9) come first; then top and last scores
+# alternate for ten places.
+best=$(best_of_game_a)
+last=$(cut -d'|' -f37 .quillostate)
+echo "game A: best $best, last $last"
+[ "$best" -gt 0 ] 2>/dev/null || fail "no best score filed: $best"
+[ "$last" = "$best" ] || fail "the last-scores list does not hold the round: $last"
+
+start_game second.log
+sleep 3
+grep -q '^Highscore 0 Loaded$' second.log || fail "the second start did not load game A's row"
+for _ in $(seq 1 26); do press Left; done
+sleep 0.3
+shot second_menu_a
+quit_with_escape
+echo "ok; screenshots in $work"
