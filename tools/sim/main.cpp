@@ -1,0 +1,125 @@
+// tinsel-sim: runs the real game with no window, GL or sound card, a fixed date, a clock
+// that counts updates and an optional seed, so a run can be repeated exactly. It can
+// start one game as the menu would (through mode 11) and stops when that round is over
+// and the shell is back in the menu, or after --frames updates. It prints one line:
+//   game=N frames=F winner=P scores=s0,s1,s2,s3 hash=H
+#include <unistd.h>
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game/shell/my_app.h"
+#include "host/app.h"
+#include "host/headless_game.h"
+#include "host/program_start.h"
+#include "runtime/random.h"
+#include "tools/sim/draw_hash.h"
+#include "tools/sim/key_script.h"
+#include "tools/sim/sim_options.h"
+
+namespace {
+
+const int kModeMenu = 1;
+const int kModeInGame = 10;
+const int kModeLoadingGame = 11;
+const int kScoreField = 95;
+
+// The windowless host with a state file that lives only in memory: a run starts from no
+// saved settings and never touches the player's own save.
+class SimHost : public ZrHeadlessGame {
+ public:
+  int SaveState(String state) override {
+    m_state = state;
+    return 0;
+  }
+  String LoadState() override { return m_state; }
+
+ private:
+  String m_state;
+};
+
+int usage(const std::string& problem) {
+  std::fprintf(stderr, "tinsel-sim: %s\n%s\n", problem.c_str(), kSimUsage);
+  return 2;
+}
+
+// Presses and releases keys so that exactly the script's keys are held in this update.
+void holdKeys(ZrGame* host, const std::vector<int>& wanted, std::set<int>& held) {
+  std::set<int> next(wanted.begin(), wanted.end());
+  for (int key : held)
+    if (!next.count(key)) host->KeyEvent(2, key);
+  for (int key : next)
+    if (!held.count(key)) host->KeyEvent(1, key);
+  held = next;
+}
+
+// The player who took the round's two points, or -1 when no round was finished.
+int roundWinner(c_MyApp* app, bool roundFinished) {
+  if (!roundFinished) return -1;
+  for (int player = 0; player < 4; ++player)
+    if (app->m_roundPoints[player] == 2) return player;
+  return -1;
+}
+
+}  // namespace
+
+int main(int argumentCount, char** arguments) {
+  SimOptions options;
+  std::string problem = ParseSimOptions(std::vector<std::string>(arguments + 1, arguments + argumentCount), options);
+  if (!problem.empty()) return usage(problem);
+  KeyScript keys;
+  if (!options.keysFile.empty()) {
+    problem = keys.Load(options.keysFile);
+    if (!problem.empty()) return usage(problem);
+  }
+
+  // No sound card is needed: OpenAL Soft plays into its null backend.
+  setenv("ALSOFT_DRIVERS", "null", 0);
+  // The result is the only line on standard output; the game's console chatter (load
+  // messages and the like) goes to standard error.
+  FILE* result = fdopen(dup(STDOUT_FILENO), "w");
+  dup2(STDERR_FILENO, STDOUT_FILENO);
+
+  SimHost* host = new SimHost;
+  host->SetDate(options.year, options.month, options.day, 12, 0, 0);
+  host->SetRendering(true);
+  zr_std_main(argumentCount, arguments);
+  c_MyApp* app = static_cast<c_MyApp*>(zr_app__app);
+  host->Run(0);  // start-up: the devices, then the game's creation
+  if (options.seedGiven) zr_random_Seed = options.seed;
+  for (int seat = 0; seat < 4; ++seat) app->m_pad[seat] = options.seats[seat];
+
+  DrawHash hash;
+  std::set<int> held;
+  bool gameStarted = false, played = false, roundFinished = false;
+  int frames = 0;
+  while (frames < options.frames) {
+    if (options.game >= 0 && !gameStarted && app->m_loadSteps == 0) {
+      app->m_game = options.game;
+      app->m_mode = kModeLoadingGame;
+      gameStarted = true;
+    }
+    holdKeys(host, keys.HeldAt(frames), held);
+    host->Run(1);
+    ++frames;
+    hash.AddList(app->m_drawList.Data(), app->m_drawCount);
+    if (app->m_mode == kModeInGame) played = true;
+    if (played && app->m_mode == kModeMenu) {
+      roundFinished = true;
+      break;
+    }
+  }
+
+  std::fflush(stdout);
+  std::fprintf(result, "game=%d frames=%d winner=%d scores=", options.game < 0 ? 0 : app->m_game, frames,
+               roundWinner(app, roundFinished));
+  for (int player = 0; player < 4; ++player)
+    std::fprintf(result, "%s%d", player ? "," : "", static_cast<int>(app->m_players[player * 100 + kScoreField]));
+  std::fprintf(result, " hash=%016" PRIx64 "\n", hash.Value());
+  std::fclose(result);
+  return 0;
+}
