@@ -206,7 +206,8 @@ void buttonCell(Painter& p, int f) {
 
 // ---------------------------------------------------------------------------- big round pictures
 
-// The makers' round logo: a gold-rimmed red disc with the letters QVXL and a holly sprig.
+// The makers' round logo: a gold-rimmed red disc with the letters TJ, a star, and the
+// word DEVELOPERS for the Tinsel Jumble developers.
 void makersLogo(Painter& p, int) {
   p.circle(128, 128, 124, radialGradient(100, 90, 170, rgb(255, 230, 120), rgb(200, 120, 20)), 3);
   p.circle(128, 128, 108, radialGradient(105, 95, 150, rgb(240, 60, 60), rgb(130, 10, 30)), 2.5f);
@@ -214,13 +215,13 @@ void makersLogo(Painter& p, int) {
     float a = rad(i * 15.0f);
     p.circle(128 + std::sin(a) * 116, 128 - std::cos(a) * 116, 2.6f, Paint(i % 2 ? kWhite : rgb(255, 250, 200)));
   }
-  float unit = 8.5f;
-  float w = textWidth("QVXL", unit);
-  drawText(p, "QVXL", 128 - w / 2 + unit * 0.6f, 128 - 3.5f * unit, unit, 1.25f, Paint(kWhite), 1.6f);
+  float unit = 10.0f;
+  float w = textWidth("TJ", unit);
+  drawText(p, "TJ", 128 - w / 2 + unit * 0.6f, 128 - 4 * unit, unit, 1.25f, Paint(kWhite), 1.6f);
   p.star(128, 52, 16, 7, 5, 0, Paint(kGold), 2.5f);
-  float u2 = 3.2f;
-  float w2 = textWidth("GAMES", u2);
-  drawText(p, "GAMES", 128 - w2 / 2 + u2 * 0.6f, 178, u2, 1.3f, Paint(rgb(255, 230, 150)), 1.2f);
+  float u2 = 2.6f;
+  float w2 = textWidth("DEVELOPERS", u2);
+  drawText(p, "DEVELOPERS", 128 - w2 / 2 + u2 * 0.6f, 178, u2, 1.3f, Paint(rgb(255, 230, 150)), 1.2f);
   highlight(p, 80, 70, 40, 16, 0.18f);
 }
 
