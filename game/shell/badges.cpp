@@ -2,6 +2,7 @@
 // badge is earned, the scrolling panel that lists them, and the two hooks where a
 // platform's score and achievement service would be told (this platform has none).
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 
 namespace {
@@ -63,8 +64,8 @@ void c_MyApp::p_BadgesBox() {
   p_SetCol(255, 255, 255, 1);
 
   for (int source = -1; source <= 3; ++source) {
-    if (p_PlayKey(8, 1, source)) m_badgeScrollTarget -= 16;
-    if (p_PlayKey(0, 1, source)) m_badgeScrollTarget += 16;
+    if (p_PlayKey(kDown, 1, source)) m_badgeScrollTarget -= 16;
+    if (p_PlayKey(kUp, 1, source)) m_badgeScrollTarget += 16;
   }
   if (m_touching && m_mouseX > 0.12f * width) m_badgeScrollTarget -= 1.5f * (m_mouseY - m_pressY);
   if (m_badgeScrollTarget > 0) m_badgeScrollTarget = 0;

@@ -4,6 +4,7 @@
 // changed with down held and fire E or F, sets the number of open games for trying the
 // calendar out. A locked game tells the players the day it opens.
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "host/app.h"
 
 namespace {
@@ -11,8 +12,6 @@ namespace {
 constexpr int kGameCount = 26;
 constexpr int kCalendarYear = 2016;
 constexpr int kDecember = 12;
-
-enum Action : int { kDown = 8, kFireE = 14, kFireF = 15 };
 
 // The key latch while the override keys are in use: an E or F press acts once.
 constexpr int kOverrideHeld = 2;

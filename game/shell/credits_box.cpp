@@ -8,8 +8,8 @@
 
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
-
 
 namespace {
 
@@ -30,8 +30,6 @@ constexpr int kMakersLogoImage = 93;
 constexpr int kButtonsImage = 95;
 constexpr int kCornerPictureFrame = 12;
 constexpr int kCloseSound = 99;
-
-enum Action { kUp = 0, kDown = 8, kFireA = 10, kFireB = 11, kFireF = 15 };
 
 }  // namespace
 

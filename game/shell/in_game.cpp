@@ -2,11 +2,10 @@
 // icon in the top-left corner. Each way uses up its press (the key or the pointer latch)
 // so the press that paused does not also act in the pause menu.
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 
 namespace {
 
-constexpr int kBackAction = 99;
-constexpr int kFireD = 13;
 constexpr int kIcons = 97;
 constexpr float kIconX = 16;
 constexpr float kIconY = 16;
@@ -17,7 +16,7 @@ constexpr int kPauseSound = 98;
 void c_MyApp::p_InGame() {
   p_ResetDraw();
   m_menuSlide = -32;
-  bool pressed = p_PlayKeyAll(kBackAction, 0) > 0 || p_PlayKeyAll(kFireD, 0) > 0;
+  bool pressed = p_PlayKeyAll(kBack, 0) > 0 || p_PlayKeyAll(kFireD, 0) > 0;
   if (pressed && m_paused == 0 && m_keyLatch == 0) {
     m_keyLatch = 1;
     p_EnterPause();

@@ -5,6 +5,7 @@
 // press that started a game is never also taken by a later piece.
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 #include "host/app.h"
 #include "runtime/diagnostics.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-enum Action : int { kFireA = 10, kFireD = 13, kBack = 99 };
 enum Mode : int { kSetUpMode = 11 };
 
 constexpr int kGameCount = 26;

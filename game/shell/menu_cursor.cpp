@@ -3,10 +3,9 @@
 // and holding sweeps along the strip. While the last round's points are being tallied
 // the cursor is held still.
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 
 namespace {
-
-enum Action : int { kUp = 0, kLeft = 3, kRight = 5, kDown = 8 };
 
 constexpr int kGameCount = 26;
 constexpr int kTallyTimer = 9;

@@ -4,13 +4,12 @@
 // back. Joining and leaving wait for the tally, so a seat never changes hands while its
 // points are still on their way.
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 #include "game/toolkit/glyphs.h"
 #include "host/app.h"
 
 namespace {
-
-enum Action : int { kFireB = 11, kFireC = 12 };
 
 constexpr int kSeats = 4;
 constexpr int kPanelWidth = 140;

@@ -8,23 +8,11 @@
 
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 
 namespace {
 
-enum Action : int {
-  kUp = 0,
-  kLeft = 3,
-  kRight = 5,
-  kDown = 8,
-  kFireA = 10,
-  kFireB = 11,
-  kFireC = 12,
-  kFireD = 13,
-  kFireE = 14,
-  kFireF = 15,
-  kBack = 99,
-};
 // The actions whose holding keeps the box's key latch set.
 constexpr int kLatchActions[] = {kUp, kLeft, kRight, kDown, kFireA, kFireB, kFireC, kFireD, kFireE, kFireF, kBack};
 

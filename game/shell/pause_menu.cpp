@@ -6,11 +6,11 @@
 #include <cmath>
 
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 
 namespace {
 
-enum Action : int { kUp = 0, kDown = 8, kFireA = 10, kBack = 99 };
 enum PauseButton : int { kEndRound = -1, kResume = 0, kOptions = 1 };
 
 constexpr int kPanelClosed = -64;

@@ -6,11 +6,10 @@
 #include <cmath>
 
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 
 namespace {
-
-enum Action : int { kUp = 0, kLeft = 3, kRight = 5, kDown = 8 };
 
 constexpr int kTrailPoints = 102;
 constexpr float kMaxSpeed = 128;

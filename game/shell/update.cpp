@@ -5,6 +5,7 @@
 // screen runs while the loader does, so a screen never sees half-loaded art.
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 #include "host/app.h"
 #include "host/async_events.h"
@@ -18,7 +19,6 @@ enum Key : int { kF1 = 112, kF2 = 113, kF4 = 115, kF11 = 122 };
 enum Mode : int { kMenuMode = 1, kBackToMenuMode = 2, kSplashMode = 5, kPlayMode = 10, kSetUpMode = 11 };
 
 constexpr int kBackButton = 19;
-constexpr int kBackAction = 99;
 constexpr int kFingers = 10;
 constexpr int kLeftButton = 0;
 constexpr int kStartJingle = 96;
@@ -68,7 +68,7 @@ void c_MyApp::p_OnUpdate() {
   // Back closes the menu's credits and badges boxes; the options box closes itself.
   bool boxOpen = m_creditsOpen != 0 || m_badgesOpen != 0 || m_optionsOpen != 0;
   if (m_pointerLatch == 0 && m_keyLatch == 0 && m_mode == kMenuMode && boxOpen &&
-      p_PlayKeyAll(kBackAction, 0) > 0) {
+      p_PlayKeyAll(kBack, 0) > 0) {
     m_creditsOpen = 0;
     m_badgesOpen = 0;
     m_keyLatch = 1;

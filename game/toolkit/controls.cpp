@@ -9,8 +9,8 @@
 
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
+#include "game/toolkit/actions.h"
 #include "runtime/input/input.h"
-
 
 namespace {
 
@@ -28,21 +28,6 @@ enum Key : int {
   kArrowDown = 40,
   kDelete = 46,
   kBackquote = 192,
-};
-
-enum Action : int {
-  kUp = 0,
-  kLeft = 3,
-  kRight = 5,
-  kDown = 8,
-  kFireA = 10,
-  kFireB = 11,
-  kFireC = 12,
-  kFireD = 13,
-  kFireE = 14,
-  kFireF = 15,
-  kMenu = 98,
-  kBack = 99,
 };
 
 constexpr int kKeyboard = -1;
