@@ -15,7 +15,6 @@ constexpr float kTurnStep = 4;
 constexpr float kCameraEase = 8;
 
 // Keyboard (-1) and joysticks (1..4) are people; 0 and anything else is the computer.
-bool Joined(int source) { return source != 0 && source >= -1 && source <= 4; }
 
 }  // namespace
 
@@ -32,7 +31,7 @@ void c_MyApp::p_Game() {
     float* row = m_players.Data() + player * kRow;
     p_SetRot(row[kHeading]);
     p_DrawImg(kSprites, row[kX], row[kY], static_cast<float>(player));
-    if (!Joined(m_pad[player])) continue;
+    if (!p_IsHumanSource(m_pad[player])) continue;
     row[kX] += p_Control(kAxisX, player);
     row[kY] += p_Control(kAxisY, player);
     if (p_Control(kFireA, player) > 0) row[kHeading] += kTurnStep;

@@ -16,7 +16,6 @@ namespace {
 enum Mode : int { kSetUpMode = 11 };
 
 constexpr int kGameCount = 26;
-constexpr int kPanelWidth = 140;
 constexpr int kTallyTimer = 9;
 // Draws that follow a reseed and are thrown away, so the first value used is well mixed.
 constexpr int kDiscardedDraws = 11;
@@ -58,7 +57,7 @@ void c_MyApp::p_Menu() {
 
   p_SetSize(8);
   p_Alpha(0.25f);
-  p_DrawImg(kTileSheet, (screenW - kPanelWidth) / 2, screenH / 2 - 64,
+  p_DrawImg(kTileSheet, (screenW - m_menuPanelW) / 2, screenH / 2 - 64,
             static_cast<float>(offeredOpen ? m_menuGame - 1 : kLockedPicture));
 
   p_ResetDraw();

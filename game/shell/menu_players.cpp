@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kSeats = 4;
-constexpr int kPanelWidth = 140;
 constexpr int kTallyTimer = 9;
 constexpr int kTallyStart = 120;
 // Joining and leaving open up only in the last frames of the tally.
@@ -29,18 +28,17 @@ constexpr int kGlyphCycleMs = 2400;
 // widen the character's UTF-8 bytes into two wrong units.
 String Glyph(char letter) { return String::FromChar(kGlyphEscape) + String::FromChar(letter); }
 
-bool IsSeatedSource(int source) { return source >= kKeyboard && source <= kLastJoystick && source != 0; }
 
 }  // namespace
 
 void c_MyApp::p_MenuPanel() {
   float screenW = zr_TinselJumble_jscrw;
   float screenH = zr_TinselJumble_jscrh;
-  float panelX = screenW - kPanelWidth - 4.0f * m_menuSlide;
+  float panelX = screenW - m_menuPanelW - 4.0f * m_menuSlide;
 
   p_ResetDraw();
   p_SetCol(0, 0, 0, 0.4f);
-  p_Rect(panelX, 0, kPanelWidth, screenH);
+  p_Rect(panelX, 0, m_menuPanelW, screenH);
 
   p_ResetDraw();
   float hintX = screenW - 26 - 6.0f * m_menuSlide;
@@ -48,7 +46,7 @@ void c_MyApp::p_MenuPanel() {
   p_Text(hintX, 64, String("Join  : ") + Glyph('K'), 2, 1);
   p_Text(hintX, 80, String("Leave : ") + Glyph('L'), 2, 1);
 
-  float centreX = panelX + kPanelWidth / 2;
+  float centreX = panelX + m_menuPanelW / 2;
   int rowStep = static_cast<int>((screenH - 16) / 6);
   int& tally = m_roundPoints[kTallyTimer];
   if (tally > kTallyStart) tally = kTallyStart;
@@ -56,18 +54,18 @@ void c_MyApp::p_MenuPanel() {
     float y = 1.5f * rowStep + (seat + 1) * rowStep;
     int source = m_pad[seat];
     p_ResetDraw();
-    if (!IsSeatedSource(source)) {
+    if (!p_IsHumanSource(source)) {
       p_Alpha(0.35f);
       p_DrawGfx(centreX, y, seat);
       p_ResetDraw();
-      p_Text(centreX + 40, y, String("CPU"), 1, 1);
+      p_Text(centreX + 40, y, p_SeatLabel(source), 1, 1);
     } else {
       p_SetRot(-45);
       p_Alpha(0.75f);
       p_DrawGfx(centreX, y, seat);
       p_ResetDraw();
       m_glyphSet = source == kKeyboard ? 0 : 1;
-      p_Text(centreX + 40, y, source == kKeyboard ? Glyph('G') + Glyph('J') : Glyph('T') + Glyph('Y'), 1, 1);
+      p_Text(centreX + 40, y, p_SeatLabel(source), 1, 1);
     }
     p_SetSize(1.5f);
     p_Text(centreX - 64, y, String(m_totalScore[seat]), 0, 1);

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kGameCount = 26;
-constexpr int kPanelWidth = 140;
 // Ten floats per tile t from 10 x t: the eased scale and y, and where they are heading.
 constexpr int kTileStride = 10;
 constexpr int kScale = 1;
@@ -34,7 +33,7 @@ constexpr float kLockedRise = 60;
 void c_MyApp::p_MenuTiles() {
   float screenW = zr_TinselJumble_jscrw;
   float screenH = zr_TinselJumble_jscrh;
-  int tileW = static_cast<int>((screenW - kPanelWidth) / 28);
+  int tileW = static_cast<int>((screenW - m_menuPanelW) / 28);
   m_tileW = static_cast<float>(tileW);
   int openGames = p_OpenGames();
   int offered = m_menuGame;

@@ -222,7 +222,7 @@ class c_MyApp : public c_App {
   void p_Oval(float x, float y, float rx, float ry);
   void p_Line(float x1, float y1, float x2, float y2);
 
-  // Text (text.cpp, text_glyphs.cpp, rstr.cpp).
+  // Text (text.cpp, glyphs.cpp, rstr.cpp).
   void p_Text(float x, float y, const String& text, float alignX = 1, float alignY = 1);
   String p_rstr(int value, int width, const String& pad);
 
@@ -274,6 +274,9 @@ class c_MyApp : public c_App {
   int p_Touch(float x, float y, float w, float h);
   int p_MouseIn(float x, float y, float w, float h);
   int p_MouseIn_Centered(float x, float y, float w, float h);
+  // Seats (seats.cpp): a keyboard or joystick source is a human; the seat's label.
+  static bool p_IsHumanSource(int pad);
+  static String p_SeatLabel(int pad);
 
   // Scores, round end and credits (score_display.cpp, round_end.cpp, credits_box.cpp).
   void p_ScoreDisplay(int mode, float alpha);

@@ -27,13 +27,6 @@ constexpr int kSparkKind = 5;
 
 enum PlayerField { kIconX = 91, kIconY = 92, kStartX = 93, kStartY = 94 };
 
-bool HasInputSource(int pad) { return pad == -1 || (pad >= 1 && pad <= 4); }
-
-// Who plays a seat, with the keyboard's or the joystick's button glyphs.
-String SeatLabel(int pad) {
-  if (!HasInputSource(pad)) return String("CPU");
-  return String::FromUtf8(pad == -1 ? "¬G¬J" : "¬T¬Y");
-}
 
 float FadeAlpha(float fullAlpha, int fadeFrom, int timer) {
   return std::clamp(fullAlpha - (fadeFrom - timer) / kFadeFrames, 0.0f, 0.75f);
@@ -57,7 +50,7 @@ void c_MyApp::p_PreAction() {
     for (int player = 0; player <= 3; ++player) {
       float* row = m_players.Data() + player * 100;
       int pad = m_pad[player];
-      bool human = HasInputSource(pad);
+      bool human = p_IsHumanSource(pad);
       float fullAlpha = human ? kHumanAlpha : kComputerAlpha;
       Glide(row[kIconX], row[kStartX], divisor);
       Glide(row[kIconY], row[kStartY], divisor);
@@ -70,7 +63,7 @@ void c_MyApp::p_PreAction() {
 
       p_ResetDraw();
       p_Alpha(FadeAlpha(fullAlpha, kLabelFadeFrom, timer));
-      p_Text(row[kIconX], row[kIconY], SeatLabel(pad));
+      p_Text(row[kIconX], row[kIconY], p_SeatLabel(pad));
 
       if (timer == 1) {
         for (int spark = 0; spark < kBurstParticles; ++spark) {
