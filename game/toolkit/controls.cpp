@@ -145,9 +145,9 @@ int c_MyApp::p_PlayKey(int action, int mode, int source) {
   bool joystick = source >= kFirstJoystick && source <= kLastJoystick;
   if (!inputs || (source != kKeyboard && !joystick)) return 0;
   bool iCade = zr_TinselJumble_iCadeControls == 1;
+  if (source == kKeyboard && action == kMenu) return 0;
   if (AnyVirtualButton(*this, *inputs, source)) return 1;
   if (source == kKeyboard) {
-    if (action == kMenu) return 0;
     return (iCade ? AnyKeyDown(inputs->iCadeKeys) : AnyKeyDown(inputs->keys)) ? 1 : 0;
   }
   int unit = source - kFirstJoystick;

@@ -7,6 +7,9 @@
 
 namespace {
 
+// The panel's player icons sit this far in from the right edge.
+constexpr float kPanelIconInset = 48;
+
 constexpr int kLastClearedPlayerIndex = 1000;
 constexpr int kLastClearedObjectIndex = 5000;
 constexpr int kRoundParticles = 250;
@@ -27,6 +30,8 @@ void c_MyApp::p_FreshGame() {
   m_gameOverTimer = 0;
   m_touchDelay = kTouchDelayAtStart;
   m_leader = -1;
+  // The intro icons set off from the score panel's column of player icons.
+  m_panelX = zr_TinselJumble_jscrw - kPanelIconInset;
   m_camX = 0;
   m_camTargetX = 0;
   m_camY = 0;

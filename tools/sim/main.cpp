@@ -57,12 +57,18 @@ void holdKeys(ZrGame* host, const std::vector<int>& wanted, std::set<int>& held)
   held = next;
 }
 
-// The player who took the round's two points, or -1 when no round was finished.
+// The one player who took the round's two points; -1 for a drawn round (several share
+// them) or when no round was finished.
 int roundWinner(c_MyApp* app, bool roundFinished) {
   if (!roundFinished) return -1;
-  for (int player = 0; player < 4; ++player)
-    if (app->m_roundPoints[player] == 2) return player;
-  return -1;
+  int winner = -1, winners = 0;
+  for (int player = 0; player < 4; ++player) {
+    if (app->m_roundPoints[player] == 2) {
+      winner = player;
+      ++winners;
+    }
+  }
+  return winners == 1 ? winner : -1;
 }
 
 }  // namespace

@@ -104,6 +104,7 @@ TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
       {"backquote not with iCade", true, {kBackquote}, {}, {}, kBack, kKeyboard, 0},
       {"backspace backs out with iCade", true, {kBackspace}, {}, {}, kBack, kKeyboard, 1},
       {"keyboard never opens the menu", false, {kEscape}, {}, {}, kMenu, kKeyboard, 0},
+      {"not even by the back button", false, {}, {}, {19}, kMenu, kKeyboard, 0},
       {"Esc is every joystick's menu", false, {kEscape}, {}, {}, kMenu, kJoy3, 1},
       {"button 9 is up on its pad", false, {}, {{1, 9}}, {}, kUp, kJoy2, 1},
       {"not on another pad", false, {}, {{1, 9}}, {}, kUp, kJoy1, 0},
