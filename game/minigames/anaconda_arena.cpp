@@ -169,17 +169,16 @@ void c_MyApp::p_MoveSnakeA(int p) {
   m_players[row + kHeadX] = static_cast<float>(headX);
   m_players[row + kHeadY] = static_cast<float>(headY);
 
-  // The stick only turns by a right angle, so a snake can never reverse into its neck.
+  // The stick only turns by a right angle from the heading the snake moved in, so a
+  // snake can never reverse into its neck: every check tests that heading, never one an
+  // earlier check has just set (a diagonal would otherwise turn twice, up then back).
   if (m_pad[p] >= -1) {
     float stickX = p_Control(1, p);
     float stickY = p_Control(2, p);
     bool vertical = direction == kUp || direction == kDown;
     if (stickX < -0.3f && vertical) direction = kLeft;
-    vertical = direction == kUp || direction == kDown;
     if (stickY < -0.3f && !vertical) direction = kUp;
-    vertical = direction == kUp || direction == kDown;
     if (stickX > 0.3f && vertical) direction = kRight;
-    vertical = direction == kUp || direction == kDown;
     if (stickY > 0.3f && !vertical) direction = kDown;
   }
   if (m_pad[p] == 0) direction = p_SteerSnakeA(headX, headY, direction);

@@ -49,26 +49,37 @@ class AnacondaArenaTest : public ::testing::Test {
 
 }  // namespace
 
+// Every heading against all eight stick directions and the centre: the snake keeps its
+// heading or turns by a right angle, never back into its neck. A diagonal turns to its
+// component across the heading.
 TEST_F(AnacondaArenaTest, SnakeCannotReverseWithStick) {
-  struct Case {
-    int direction;
-    float stickX, stickY;
-    int expected;
-  } cases[] = {
-      {kRight, -1, 0, kRight}, {kLeft, 1, 0, kLeft}, {kUp, 0, 1, kUp},     {kDown, 0, -1, kDown},
-      {kRight, 0, -1, kUp},    {kRight, 0, 1, kDown}, {kUp, -1, 0, kLeft}, {kUp, 1, 0, kRight},
-      {kUp, 0.2f, 0, kUp},     // inside the dead zone
-  };
-  for (const Case& c : cases) {
-    app->p_LoadGame_A();
-    for (int p = 1; p < 4; ++p) app->m_pad[p] = -2;
-    app->m_pad[0] = -1;
-    place(0, 20, 10, c.direction);
-    keyboardStick(c.stickX, c.stickY);
-    moveFrame();
-    EXPECT_EQ(player(0, 5), c.expected) << "moving " << c.direction << " stick " << c.stickX << "," << c.stickY;
-    EXPECT_GT(player(0, 99), 0);
+  const int opposite[5] = {0, kDown, kLeft, kUp, kRight};
+  for (int direction = kUp; direction <= kLeft; ++direction) {
+    for (int stickX = -1; stickX <= 1; ++stickX) {
+      for (int stickY = -1; stickY <= 1; ++stickY) {
+        app->p_LoadGame_A();
+        for (int p = 1; p < 4; ++p) app->m_pad[p] = -2;
+        app->m_pad[0] = -1;
+        place(0, 20, 10, direction);
+        keyboardStick(static_cast<float>(stickX), static_cast<float>(stickY));
+        moveFrame();
+        bool vertical = direction == kUp || direction == kDown;
+        int expected = direction;
+        if (vertical && stickX != 0) expected = stickX < 0 ? kLeft : kRight;
+        if (!vertical && stickY != 0) expected = stickY < 0 ? kUp : kDown;
+        int turned = static_cast<int>(player(0, 5));
+        EXPECT_EQ(turned, expected) << "moving " << direction << " stick " << stickX << "," << stickY;
+        EXPECT_NE(turned, opposite[direction]);
+        EXPECT_GT(player(0, 99), 0);
+      }
+    }
   }
+  app->p_LoadGame_A();
+  app->m_pad[0] = -1;
+  place(0, 20, 10, kUp);
+  keyboardStick(0.2f, 0);  // inside the dead zone
+  moveFrame();
+  EXPECT_EQ(player(0, 5), kUp);
 }
 
 TEST_F(AnacondaArenaTest, WallsAndBodiesKill) {
