@@ -311,6 +311,110 @@ class c_MyApp : public c_App {
   void p_LoadGame_A();
   void p_Game_A();
 
+  // Game B, Bumpy Bugs (minigames/bumpy_bugs.cpp).
+  void p_LoadGame_B();
+  void p_Game_B();
+  void p_SmashBugs(int a, int b, float k);
+
+  // Game C, Catching Fishies (minigames/catching_fishies.cpp).
+  void p_LoadGame_C2();
+  void p_Game_C2();
+
+  // Game D, Duelling Ostriches (minigames/duelling_ostriches.cpp).
+  void p_LoadGame_D();
+  void p_Game_D();
+
+  // Game E, Elevator Patrol (minigames/elevator_patrol.cpp).
+  void p_LoadGame_E();
+  void p_Game_E();
+
+  // Game F, Rovader' Fishies (minigames/rovader_fishies.cpp).
+  void p_LoadGame_F();
+  void p_Game_F();
+
+  // Game G, Galactic Defenders (minigames/galactic_defenders.cpp).
+  void p_LoadGame_G();
+  void p_Game_G();
+
+  // Game H, Hectic Headers (minigames/hectic_headers.cpp).
+  void p_LoadGame_Header();
+  void p_Game_Header();
+
+  // Game I, Ice Hoppers (minigames/ice_hoppers.cpp).
+  void p_LoadGame_I();
+  void p_Game_I();
+
+  // Game J, Jet Fighters (minigames/jet_fighters.cpp).
+  void p_LoadGame_J();
+  void p_Game_J();
+
+  // Game K, Kane Adventure (minigames/kane_adventure.cpp).
+  void p_LoadGame_K();
+  void p_Game_K();
+
+  // Game L, Leaping Frogs (minigames/leaping_frogs.cpp).
+  void p_LoadGame_L();
+  void p_Game_L();
+
+  // Game M, Missile Mayhem (minigames/missile_mayhem.cpp).
+  void p_LoadGame_Missile();
+  void p_Game_Missile();
+  void p_AddMissile(int p);
+
+  // Game N, Nightmare Paths (minigames/nightmare_paths.cpp).
+  void p_LoadGame_N2();
+  void p_Game_N2();
+
+  // Game O, Octagon Of Obstacles (minigames/octagon_of_obstacles.cpp).
+  void p_LoadGame_O();
+  void p_Game_O();
+
+  // Game P, Popcorn Panic (minigames/popcorn_panic.cpp).
+  void p_LoadGame_Popcorn();
+  void p_Game_Popcorn();
+
+  // Game Q, Quartz Rocks (minigames/quartz_rocks.cpp).
+  void p_LoadGame_Q();
+  void p_Game_Q();
+
+  // Game R, Retro Racing (minigames/retro_racing.cpp).
+  void p_LoadGame_R();
+  void p_Game_R();
+  void p_MakeRoad();
+
+  // Game S, Senseless Soccer (minigames/senseless_soccer.cpp).
+  void p_LoadGame_S();
+  void p_Game_S();
+
+  // Game T, Tank Warfare (minigames/tank_warfare.cpp).
+  void p_LoadGame_T();
+  void p_Game_T();
+
+  // Game U, Upside Downside (minigames/upside_downside.cpp).
+  void p_LoadGame_U();
+  void p_Game_U();
+
+  // Game V, Virus Vengeance (minigames/virus_vengeance.cpp).
+  void p_LoadGame_V();
+  void p_Game_V();
+
+  // Game W, Wandering Sheep (minigames/wandering_sheep.cpp).
+  void p_LoadGame_W();
+  void p_Game_W();
+
+  // Game X, Xtreme X-Fire (minigames/xtreme_x_fire.cpp).
+  void p_LoadGame_X();
+  void p_Game_X();
+  void p_X_Ball(int ball);
+
+  // Game Y, Yarn Loops (minigames/yarn_loops.cpp).
+  void p_LoadGame_Y();
+  void p_Game_Y();
+
+  // Game Z, Zap Everything (minigames/zap_everything.cpp).
+  void p_LoadGame_Z2();
+  void p_Game_Z2();
+
   // Game-select menu and advent calendar (menu*.cpp, calendar.cpp, game_titles.cpp,
   // menu_return.cpp). The menu frame runs its pieces in a fixed order: the player panel
   // with the round's tally, the tile strip, the offered-game cursor and the joining. The

@@ -2,7 +2,9 @@
 // that counts updates and an optional seed, so a run can be repeated exactly. It can
 // start one game as the menu would (through mode 11) and stops when that round is over
 // and the shell is back in the menu, or after --frames updates. It prints one line:
-//   game=N frames=F winner=P scores=s0,s1,s2,s3 hash=H
+//   game=N frames=F round=R winner=P scores=s0,s1,s2,s3 hash=H
+// where R counts the updates of play, from the set-up to the update that ended the round
+// (the countdown included, the round-end banner not).
 #include <unistd.h>
 
 #include <cinttypes>
@@ -101,8 +103,8 @@ int main(int argumentCount, char** arguments) {
 
   DrawHash hash;
   std::set<int> held;
-  bool gameStarted = false, played = false, roundFinished = false;
-  int frames = 0;
+  bool gameStarted = false, played = false, roundEnded = false, roundFinished = false;
+  int frames = 0, roundFrames = 0;
   while (frames < options.frames) {
     if (options.game >= 0 && !gameStarted && app->m_loadSteps == 0) {
       app->m_game = options.game;
@@ -113,7 +115,11 @@ int main(int argumentCount, char** arguments) {
     host->Run(1);
     ++frames;
     hash.AddList(app->m_drawList.Data(), app->m_drawCount);
-    if (app->m_mode == kModeInGame) played = true;
+    if (app->m_mode == kModeInGame) {
+      if (!roundEnded) ++roundFrames;
+      if (app->m_roundOver != 0) roundEnded = true;
+      played = true;
+    }
     if (played && app->m_mode == kModeMenu) {
       roundFinished = true;
       break;
@@ -121,8 +127,8 @@ int main(int argumentCount, char** arguments) {
   }
 
   std::fflush(stdout);
-  std::fprintf(result, "game=%d frames=%d winner=%d scores=", options.game < 0 ? 0 : app->m_game, frames,
-               roundWinner(app, roundFinished));
+  std::fprintf(result, "game=%d frames=%d round=%d winner=%d scores=", options.game < 0 ? 0 : app->m_game, frames,
+               roundFrames, roundWinner(app, roundFinished));
   for (int player = 0; player < 4; ++player)
     std::fprintf(result, "%s%d", player ? "," : "", static_cast<int>(app->m_players[player * 100 + kScoreField]));
   std::fprintf(result, " hash=%016" PRIx64 "\n", hash.Value());

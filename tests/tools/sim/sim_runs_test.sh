@@ -10,7 +10,7 @@ second=$("$sim" --game 0 --seed 7 --frames 400 --seats -1,0,0,0 --keys keys.txt)
 other=$("$sim" --game 0 --seed 8 --frames 400 --seats -1,0,0,0 --keys keys.txt) || fail "run 3 exited $?"
 echo "$first"
 echo "$other"
-echo "$first" | grep -Eq '^game=0 frames=400 winner=-?[0-9]+ scores=-?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+ hash=[0-9a-f]{16}$' \
+echo "$first" | grep -Eq '^game=0 frames=400 round=[0-9]+ winner=-?[0-9]+ scores=-?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+ hash=[0-9a-f]{16}$' \
   || fail "unexpected output: $first"
 [ "$first" = "$second" ] || fail "two identical runs differ"
 [ "$first" != "$other" ] || fail "another seed drew the same frames"

@@ -1,0 +1,124 @@
+#!/bin/sh
+# Whole rounds of one game played headless by the real program:
+#   1. four computer players, one round per seed: every round ends within the round limit
+#      (with a winner or a draw), and the same seed plays the same round twice;
+#   2. a keyboard player on random held keys (moves and fires, never pause) beside three
+#      computers: the round still ends;
+#   3. three computers against a seat that reads a joystick that is not there: the
+#      computers' mean score beats the idle seat's, so computers that stop steering or
+#      firing turn this red.
+# It ends with one summary line: round lengths (min / median / max) and the two means.
+#
+# usage: game_rounds_test.sh SIM GAME [--seeds N] [--keyboard-seeds N] [--idle-seeds N]
+#                            [--round-limit FRAMES] [--median-seconds LO,HI]
+sim="$1"
+game="$2"
+shift 2
+seeds=50
+keyboard_seeds=5
+idle_seeds=50
+limit=36000
+median_range=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --seeds) seeds="$2" ;;
+    --keyboard-seeds) keyboard_seeds="$2" ;;
+    --idle-seeds) idle_seeds="$2" ;;
+    --round-limit) limit="$2" ;;
+    --median-seconds) median_range="$2" ;;
+    *) echo "unknown option $1"; exit 2 ;;
+  esac
+  shift 2
+done
+
+fail() { echo "FAIL game $game: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Room for the loader before the round and the banner after it.
+frames=$((limit + 1000))
+
+field() { echo "$1" | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
+
+# Plays one round; fails unless it ended within the limit. Prints the runner's line.
+play() {
+  line=$("$sim" --game "$game" --frames "$frames" "$@" 2>"$work/err") || fail "exit $? with $*: $(cat "$work/err")"
+  played=$(field "$line" frames)
+  round=$(field "$line" round)
+  [ "$played" -lt "$frames" ] && [ "$round" -le "$limit" ] || fail "no end within $limit frames with $*: $line"
+  echo "$line"
+}
+
+# Random held keys from a seed: arrows, W A S D and fire A..C in runs of 5..60 updates.
+# Back, fire D (which pauses) and function keys are never pressed.
+random_keys() {
+  awk -v seed="$1" -v lines="$frames" 'BEGIN {
+    srand(seed)
+    split("0 37 38 39 40 37,38 38,39 39,40 40,37 65 68 87 83", moves, " ")
+    n = 0
+    while (n < lines) {
+      run = 5 + int(rand() * 56)
+      held = moves[1 + int(rand() * 14)]
+      gsub(",", " ", held)
+      if (held == "0") held = ""
+      if (rand() < 0.5) held = held " 90"
+      if (rand() < 0.3) held = held " 88"
+      if (rand() < 0.2) held = held " 67"
+      for (i = 0; i < run && n < lines; i++) { print held; n++ }
+    }
+  }'
+}
+
+# 1. Four computers.
+seed=1
+: > "$work/rounds"
+while [ "$seed" -le "$seeds" ]; do
+  line=$(play --seed "$seed" --seats 0,0,0,0) || exit 1
+  winner=$(field "$line" winner)
+  [ "$winner" -ge -1 ] 2>/dev/null || fail "seed $seed: bad winner: $line"
+  if [ "$seed" -le 3 ]; then
+    again=$(play --seed "$seed" --seats 0,0,0,0) || exit 1
+    [ "$line" = "$again" ] || fail "seed $seed plays differently the second time"
+  fi
+  field "$line" round >> "$work/rounds"
+  seed=$((seed + 1))
+done
+lengths=$(sort -n "$work/rounds" | awk '{ v[NR] = $1 } END {
+  m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+  printf "%d %d %d", v[1], m, v[NR] }')
+set -- $lengths
+shortest=$1 median=$2 longest=$3
+if [ -n "$median_range" ]; then
+  low=${median_range%,*}
+  high=${median_range#*,}
+  [ "$median" -ge $((low * 60)) ] && [ "$median" -le $((high * 60)) ] \
+    || fail "median round of $median frames is outside $low..$high s"
+fi
+
+# 2. A keyboard player on random keys.
+seed=1
+while [ "$seed" -le "$keyboard_seeds" ]; do
+  random_keys "$seed" > "$work/keys"
+  play --seed "$seed" --seats -1,0,0,0 --keys "$work/keys" > /dev/null || exit 1
+  seed=$((seed + 1))
+done
+
+# 3. Computers against an idle seat.
+seed=1
+: > "$work/idle"
+while [ "$seed" -le "$idle_seeds" ]; do
+  line=$(play --seed "$seed" --seats 0,0,0,4) || exit 1
+  field "$line" scores >> "$work/idle"
+  seed=$((seed + 1))
+done
+means=$(awk -F, '{ computers += $1 + $2 + $3; idle += $4 } END {
+  printf "%.1f %.1f", computers / (3 * NR), idle / NR }' "$work/idle")
+set -- $means
+computer_mean=$1 idle_mean=$2
+awk -v c="$computer_mean" -v i="$idle_mean" 'BEGIN { exit !(c > i) }' \
+  || fail "computer players score no better than an idle seat: $computer_mean vs $idle_mean"
+
+awk -v g="$game" -v n="$seeds" -v a="$shortest" -v m="$median" -v z="$longest" -v k="$keyboard_seeds" \
+  -v c="$computer_mean" -v i="$idle_mean" -v s="$idle_seeds" 'BEGIN {
+  printf "game %d: %d rounds of four computers last %d / %d / %d updates (%.1f / %.1f / %.1f s, min / median / max); ", \
+    g, n, a, m, z, a / 60, m / 60, z / 60
+  printf "%d keyboard rounds ended; over %d rounds computers score %.1f, an idle seat %.1f\n", k, s, c, i }'

@@ -1,0 +1,43 @@
+// Frame-by-frame tests of one mini-game: the real application started on a windowless
+// host, with a round set up by calling the game's own set-up routine directly. Tests
+// place things in the shared tables, run the game's frame routine and read the tables.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "game/shell/my_app.h"
+#include "tests/game/shell/running_game.h"
+
+class MinigameTest : public ::testing::Test {
+ protected:
+  RunningGame game;
+  c_MyApp* app = game.app;
+
+  float& player(int p, int field) { return app->m_players[p * 100 + field]; }
+  float& object(int i, int field) { return app->m_objects[i * 10 + field]; }
+
+  // Each seat's input source: 0 the computer, -1 the keyboard, 1..4 a joystick, and -2 a
+  // seat nobody steers.
+  void seats(int a, int b, int c, int d) {
+    const int sources[4] = {a, b, c, d};
+    for (int p = 0; p < 4; ++p) app->m_pad[p] = sources[p];
+  }
+  // The keyboard's stick as the controls would have filled it for this frame.
+  void keyboardStick(float x, float y) {
+    app->m_controls[kKeyboardControls + 1] = x;
+    app->m_controls[kKeyboardControls + 2] = y;
+  }
+  // Keyboard keys held down or let go: fire A is Z (90), fire B is X (88).
+  void hold(int key) { game.Press(key); }
+  void release(int key) { game.Release(key); }
+  // Runs the game's frame routine, as the shell would while the round is not paused.
+  void runFrames(void (c_MyApp::*frame)(), int count) {
+    for (int n = 0; n < count; ++n) (app->*frame)();
+  }
+  // Ends the countdown, so that the next frame is one of play.
+  void skipCountdown() { app->m_introTimer = 0; }
+
+  static constexpr int kKeyboardControls = 20 - 10;
+  static constexpr int kFireAKey = 90;
+  static constexpr int kFireBKey = 88;
+};
