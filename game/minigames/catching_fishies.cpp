@@ -65,7 +65,9 @@ struct Pool {
   float width, height;
 };
 
-Pool PoolOf() { return {zr_TinselJumble_jscrw - kPanelWidth, zr_TinselJumble_jscrh}; }
+// The pool is the screen left of the score panel; with the panel hidden it is the whole
+// screen.
+Pool PoolOf(const c_MyApp& app) { return {zr_TinselJumble_jscrw - app.m_panelWidth, zr_TinselJumble_jscrh}; }
 
 float Clamped(float value, float low, float high) { return std::fmin(std::fmax(value, low), high); }
 
@@ -123,7 +125,7 @@ void c_MyApp::p_LoadGame_C2() {
   p_FreshGame();
   p_SetGrid(40, 22);
   m_panelWidth = kPanelWidth;
-  Pool pool = PoolOf();
+  Pool pool = PoolOf(*this);
   int left = static_cast<int>(pool.width / 4);
   int right = static_cast<int>(3 * pool.width / 4);
   int top = static_cast<int>(pool.height / 4);
@@ -153,7 +155,7 @@ void c_MyApp::p_Game_C2() {
   p_DoSnow(easeX, easeY);
   p_ResetDraw();
 
-  Pool pool = PoolOf();
+  Pool pool = PoolOf(*this);
   for (int p = 0; p < kPlayers; ++p) {
     float* row = m_players.Data() + p * kStride;
     p_SetRot(-std::sin(row[kWaddle] * D2R) * kWaddleTilt);
