@@ -24,7 +24,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // D: p_LoadGame_D, p_Game_D
     kFallback,  // E: p_LoadGame_E, p_Game_E
     kFallback,  // F: p_LoadGame_F, p_Game_F
-    kFallback,  // G: p_LoadGame_G, p_Game_G
+    {&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G},  // G
     kFallback,  // H: p_LoadGame_Header, p_Game_Header
     kFallback,  // I: p_LoadGame_I, p_Game_I
     kFallback,  // J: p_LoadGame_J, p_Game_J
