@@ -27,7 +27,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G},  // G
     kFallback,  // H: p_LoadGame_Header, p_Game_Header
     kFallback,  // I: p_LoadGame_I, p_Game_I
-    kFallback,  // J: p_LoadGame_J, p_Game_J
+    {&c_MyApp::p_LoadGame_J, &c_MyApp::p_Game_J},  // J
     kFallback,  // K: p_LoadGame_K, p_Game_K
     kFallback,  // L: p_LoadGame_L, p_Game_L
     kFallback,  // M: p_LoadGame_Missile, p_Game_Missile
