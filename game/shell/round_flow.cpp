@@ -43,7 +43,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // W: p_LoadGame_W, p_Game_W
     kFallback,  // X: p_LoadGame_X, p_Game_X
     kFallback,  // Y: p_LoadGame_Y, p_Game_Y
-    kFallback,  // Z: p_LoadGame_Z2, p_Game_Z2
+    {&c_MyApp::p_LoadGame_Z2, &c_MyApp::p_Game_Z2},  // Z
 };
 
 const GameRoutines& RoutinesOf(int game) {
