@@ -1,0 +1,164 @@
+// Zap Everything played frame by frame: held fire shoots at a steady rate the way the
+// player walked, a touch kills the player and not the enemy, one enemy is one point,
+// computers walk at their enemy and shoot it, enemies arrive from well off the arena, and
+// players and bullets keep to it.
+#include <vector>
+
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+class ZapEverythingTest : public MinigameTest {
+ protected:
+  void SetUp() override { start(-1); }
+  // A fresh round: player 0 on the given source, three seats nobody steers.
+  void start(int source) {
+    app->p_LoadGame_Z2();
+    seats(source, -2, -2, -2);
+  }
+  void frames(int count) { runFrames(&c_MyApp::p_Game_Z2, count); }
+  // Fields 0..4 of an object: an enemy's are kind, position and destination, a bullet's
+  // kind, position and velocity.
+  void put(int i, float kind, float x, float y, float a, float b) {
+    const float fields[5] = {kind, x, y, a, b};
+    for (int f = 0; f < 5; ++f) object(i, f) = fields[f];
+  }
+  // Objects the game neither moves nor removes.
+  void fillPool(int first, int last) {
+    for (int i = first; i <= last; ++i) object(i, 0) = 10;
+  }
+  // Plays frames and reports each object of kind low..high not there the frame before.
+  template <class Seen>
+  void watchArrivals(int count, int low, int high, Seen seen) {
+    std::vector<bool> there(251);
+    for (int f = 0; f < count; ++f) {
+      frames(1);
+      for (int i = 0; i <= 250; ++i) {
+        bool now = object(i, 0) >= low && object(i, 0) <= high;
+        if (now && !there[i]) seen(i);
+        there[i] = now;
+      }
+    }
+  }
+};
+
+// The turret starts facing down and turns 10 degrees a frame towards the walk, firing as
+// it turns: the first bullet flies 10 degrees off down.
+TEST_F(ZapEverythingTest, HeldFireShootsEveryTwelveFramesTheWayThePlayerWalked) {
+  struct Case {
+    float stickX, stickY;
+    int frames, shots;
+    float firstVelX, firstVelY, lastVelX, lastVelY;
+  } cases[] = {
+      {1, 0, 36, 3, 1.0419f, 5.9088f, 6, 0},  // shots on frames 0, 12 and 24
+      {1, 0, 37, 4, 1.0419f, 5.9088f, 6, 0},
+      {0, 0, 49, 5, 0, 6, 0, 6},  // standing still keeps the facing
+      {-1, -1, 49, 5, -1.0419f, 5.9088f, -4.2426f, -4.2426f},
+      {1, 0, 49, 0, 0, 0, 0, 0},  // with slots 0..100 taken there is no bullet
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "stick " << c.stickX << "," << c.stickY << " frames " << c.frames);
+    start(-1);
+    skipCountdown();
+    if (c.shots == 0) fillPool(0, 100);
+    keyboardStick(c.stickX, c.stickY);
+    app->m_controls[kKeyboardControls + 7] = 1;  // fire A held
+    std::vector<int> shots;
+    watchArrivals(c.frames, 1, 9, [&](int i) { shots.push_back(i); });
+    ASSERT_EQ(static_cast<int>(shots.size()), c.shots);
+    if (shots.empty()) continue;
+    EXPECT_NEAR(object(shots.front(), 3), c.firstVelX, 1e-3);
+    EXPECT_NEAR(object(shots.front(), 4), c.firstVelY, 1e-3);
+    EXPECT_NEAR(object(shots.back(), 3), c.lastVelX, 1e-3);
+    EXPECT_NEAR(object(shots.back(), 4), c.lastVelY, 1e-3);
+  }
+}
+
+TEST_F(ZapEverythingTest, TouchesKillPlayersAndBulletsKillEnemies) {
+  struct Case {
+    float enemyDX, enemyDY;  // from player 0
+    int bullets;             // player 2's, standing 15 pixels right of the enemy
+    bool playerLives, enemyLives;
+    int points, bulletsLeft;
+  } cases[] = {
+      {13, -13, 0, false, true, 0, 0}, {14, 0, 0, true, true, 0, 0},
+      {100, 0, 1, true, false, 1, 0},  {100, 0, 2, true, false, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "enemy at +" << c.enemyDX << "," << c.enemyDY << ", " << c.bullets << " bullets");
+    start(-1);
+    app->m_introTimer = 30;  // enemies stand still
+    float x = player(0, 1) + c.enemyDX, y = player(0, 2) + c.enemyDY;
+    put(120, 15, x, y, x, y);
+    for (int b = 5; b < 5 + c.bullets; ++b) {
+      put(b, 1, x + 15, y, 0, 0);
+      object(b, 9) = 2;
+    }
+    frames(1);
+    EXPECT_EQ(player(0, 99) > 0, c.playerLives);
+    EXPECT_EQ(object(120, 0) == 15, c.enemyLives);
+    EXPECT_EQ(player(2, 95), c.points);
+    EXPECT_EQ((object(5, 0) == 1) + (object(6, 0) == 1), c.bulletsLeft);
+  }
+}
+
+// A computer that stops steering fires the way it faced at the start; one that stops
+// firing never scores.
+TEST_F(ZapEverythingTest, ComputerPlayersWalkAtTheirTargetAndShootIt) {
+  const float offsets[][2] = {{150, 0}, {0, -150}, {-110, 110}};
+  for (const auto& offset : offsets) {
+    SCOPED_TRACE(testing::Message() << "enemy at +" << offset[0] << "," << offset[1]);
+    start(0);
+    skipCountdown();
+    float x = player(0, 1) + offset[0], y = player(0, 2) + offset[1];
+    put(120, 15, x, y, x, y);
+    player(0, 31) = 1200;
+    int played = 0, steps = 0;
+    for (; object(120, 0) != 0 && played < 600; ++played) {
+      float towardsX = object(120, 1) - player(0, 1), towardsY = object(120, 2) - player(0, 2);
+      float fromX = player(0, 1), fromY = player(0, 2);
+      frames(1);
+      float stepX = player(0, 1) - fromX, stepY = player(0, 2) - fromY;
+      steps += stepX != 0 || stepY != 0;  // or it holds still for a while
+      ASSERT_GE(stepX * towardsX + stepY * towardsY, 0) << "a step away from the enemy";
+    }
+    EXPECT_EQ(object(120, 0), 0) << "not shot down in " << played << " frames";
+    EXPECT_GE(player(0, 95), 1);
+    EXPECT_GT(steps, 0);
+  }
+}
+
+TEST_F(ZapEverythingTest, EnemiesArriveFromOffTheArenaAndPlayersAndBulletsKeepToIt) {
+  object(3, 0) = 22;  // the twelfth look: gone on its first frame
+  frames(1);
+  EXPECT_EQ(object(3, 0), 0);
+  for (int p = 0; p < 4; ++p) player(p, 99) = 0;
+  // Seen after the frame it came in, an enemy may have taken its first step of up to 2.
+  int arrivals = 0;
+  watchArrivals(3000, 11, 99, [&](int i) {
+    ++arrivals;
+    float x = object(i, 1), y = object(i, 2);
+    EXPECT_TRUE(x < -62 || y < -62 || x > 544 + 62 || y > 480 + 62) << x << "," << y;
+    EXPECT_LE(object(i, 0), 21);
+  });
+  EXPECT_GT(arrivals, 100);
+
+  start(-1);
+  keyboardStick(-1, 1);
+  app->m_controls[kKeyboardControls + 7] = 1;
+  float x = player(0, 1), y = player(0, 2);
+  watchArrivals(159, 1, 9, [&](int) { ADD_FAILURE() << "a shot in the countdown"; });
+  EXPECT_EQ(player(0, 1), x);
+  EXPECT_EQ(player(0, 2), y);
+  fillPool(0, 250);  // no enemies from here on
+  frames(400);
+  EXPECT_EQ(player(0, 1), 8);
+  EXPECT_EQ(player(0, 2), 480 - 8);
+  put(7, 1, 544 + 60, 100, 6, 0);  // bullets flying right to 66 and 56 past the edge
+  put(8, 1, 544 + 50, 100, 6, 0);
+  frames(1);
+  EXPECT_EQ(object(7, 0), 0);
+  EXPECT_EQ(object(8, 0), 1);
+}
+
+}  // namespace
