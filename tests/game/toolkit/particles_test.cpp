@@ -204,7 +204,7 @@ TEST(ParticleDrawing, EachKindDrawsItsEntryAndResetsTheState) {
   EXPECT_EQ(blockEntry[10], 255);
   const float* spriteEntry = Entry(app, app.m_drawCount / kDrawEntrySize - 1);
   EXPECT_EQ(std::vector<float>(spriteEntry, spriteEntry + 8),
-            (std::vector<float>{96, 50, 50, 30, 0.2f, 0.2f, 17, 1}));
+            (std::vector<float>{96, 50, 50, 30, 0.7f, 0.7f, 17, 1}));
   EXPECT_FLOAT_EQ(spriteEntry[12], 255) << "palette blue";
   EXPECT_EQ(app.m_drawAlpha, 1);
   EXPECT_EQ(app.m_drawRot, 0);
