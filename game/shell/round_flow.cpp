@@ -33,7 +33,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // M: p_LoadGame_Missile, p_Game_Missile
     kFallback,  // N: p_LoadGame_N2, p_Game_N2
     kFallback,  // O: p_LoadGame_O, p_Game_O
-    kFallback,  // P: p_LoadGame_Popcorn, p_Game_Popcorn
+    {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
     kFallback,  // Q: p_LoadGame_Q, p_Game_Q
     kFallback,  // R: p_LoadGame_R, p_Game_R
     kFallback,  // S: p_LoadGame_S, p_Game_S
