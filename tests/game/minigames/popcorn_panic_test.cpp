@@ -1,0 +1,160 @@
+// Popcorn Panic played frame by frame: whole rounds keep the field's rules (wrapping,
+// kernels that only ever enter from off screen, the rising slot limit, the three pop
+// sounds), only living players collect or get hit, kernels leave after two crossings,
+// and the countdown lets people move while nothing spawns.
+#include <cmath>
+#include <set>
+
+#include "runtime/audio/audio.h"
+#include "runtime/random.h"
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+const int kAlive = 99, kScore = 95, kDeathTimer = 97, kLimit = 55;
+
+class PopcornPanicTest : public MinigameTest {
+ protected:
+  void SetUp() override {
+    zr_random_Seed = 5;
+    app->p_LoadGame_Popcorn();
+  }
+  void frames(int count) { runFrames(&c_MyApp::p_Game_Popcorn, count); }
+  void placeObject(int i, float x, float y, float vx, float vy, float crossings) {
+    const float fields[8] = {5, x, y, vx, vy, 0, 0, crossings};
+    for (int field = 0; field < 8; ++field) object(i, field) = fields[field];
+  }
+  bool onScreen(float x, float y) { return x >= 0 && x <= 640 && y >= 0 && y <= 480; }
+};
+
+TEST_F(PopcornPanicTest, WholeRoundsKeepTheFieldsRules) {
+  // A silent stand-in for each popping sound, so the channels tell which one played.
+  c_Sound* marker[14] = {};
+  for (int id = 10; id <= 13; ++id) gc_assign(app->m_sounds[id], marker[id] = (new c_Sound)->m_new(new gxtkSample));
+  // Red drives one way all round, through the field's edges, beside three computers.
+  struct Round {
+    unsigned seed;
+    float stickX, stickY;
+  } rounds[] = {{1, 1, 0.5f}, {7, -1, -0.5f}, {23, 0.5f, -1}};
+  for (const Round& round : rounds) {
+    SCOPED_TRACE(round.seed);
+    zr_random_Seed = round.seed;
+    app->p_LoadGame_Popcorn();
+    seats(-1, 0, 0, 0);
+    keyboardStick(round.stickX, round.stickY);
+    std::set<int> pops;
+    float before[251] = {}, whenOut[4][3] = {};
+    bool out[4] = {};
+    int frame = 0;
+    for (; frame < 36000 && !app->m_roundOver; ++frame) {
+      frames(1);
+      for (int p = 0; p < 4; ++p) {
+        const float now[3] = {player(p, 1), player(p, 2), player(p, kScore)};
+        if (player(p, kAlive) > 0) {
+          ASSERT_TRUE(now[0] >= 4 && now[0] <= 640 - 96 - 4 && now[1] >= 4 && now[1] <= 480 - 4) << "frame " << frame;
+        } else if (!out[p]) {
+          out[p] = true;
+          for (int k = 0; k < 3; ++k) whenOut[p][k] = now[k];
+        } else {
+          for (int k = 0; k < 3; ++k) ASSERT_EQ(now[k], whenOut[p][k]) << "a player who is out takes no part";
+        }
+      }
+      for (int i = 0; i <= 250; ++i) {
+        float kind = object(i, 0), x = object(i, 1), y = object(i, 2);
+        if (kind > 0) {
+          ASSERT_LE(i, static_cast<int>(player(0, kLimit))) << "frame " << frame;
+          ASSERT_TRUE(x >= -128 && x <= 768 && y >= -128 && y <= 608) << "object " << i << " frame " << frame;
+        }
+        if (kind > 0 && before[i] == 0 && onScreen(x, y)) {
+          // Only a split appears on screen: a kernel, beside the kernel it came from.
+          ASSERT_GE(i, 4) << "frame " << frame;
+          bool parent = false;
+          for (int j = 4; j <= 250; ++j)
+            parent = parent || (j != i && object(j, 0) > 0 && std::hypot(object(j, 1) - x, object(j, 2) - y) < 3);
+          ASSERT_TRUE(parent) << "object " << i << " appeared on screen at frame " << frame;
+        }
+        before[i] = kind;
+      }
+      for (int channel = 0; channel < 24; ++channel)
+        for (int id = 10; id <= 13; ++id)
+          if (zr_audio_device->channels[channel].sample == marker[id]->m_sample) pops.insert(id);
+    }
+    EXPECT_TRUE(app->m_roundOver) << "still going after " << frame << " frames";
+    EXPECT_EQ(pops, (std::set<int>{10, 11, 13})) << "kernels pop; the clock's tick is not theirs";
+  }
+}
+
+// A bonus is collected within 15 pixels, a kernel kills within 7; a player already out,
+// or still flashing from a hit, is untouched.
+TEST_F(PopcornPanicTest, OnlyLivingPlayersMeetObjects) {
+  struct Case {
+    int slot;
+    float distance, alive, deathTimer;
+    float score, aliveAfter, deathTimerAfter;
+    bool objectStays;
+  } cases[] = {
+      {0, 14.9f, 3, 0, 1, 3, 0, false}, {0, 15, 3, 0, 0, 3, 0, true},   {0, 0, 0, 0, 0, 0, 0, true},
+      {4, 6.9f, 3, 0, 0, 0, 60, true},  {4, 7, 3, 0, 0, 3, 0, true},    {4, 0, 0, 0, 0, 0, 0, true},
+      {4, 0, 3, 30, 0, 3, 29, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "slot " << c.slot << " at " << c.distance << " alive " << c.alive);
+    app->p_LoadGame_Popcorn();
+    seats(-2, -2, -2, -2);
+    skipCountdown();
+    player(0, kLimit) = 4.5f;
+    player(0, 1) = 100;
+    player(0, 2) = 100;
+    player(0, kAlive) = c.alive;
+    player(0, kDeathTimer) = c.deathTimer;
+    placeObject(c.slot, 100 + c.distance, 100, 0, 0, 2);
+    frames(1);
+    EXPECT_EQ(player(0, kScore), c.score);
+    EXPECT_EQ(player(0, kAlive), c.aliveAfter);
+    EXPECT_EQ(player(0, kDeathTimer), c.deathTimerAfter);
+    EXPECT_EQ(object(c.slot, 0) > 0, c.objectStays);
+  }
+}
+
+TEST_F(PopcornPanicTest, KernelsWrapRoundTheScreenAndLeaveAfterTwoCrossings) {
+  struct Case {
+    float x, y, vx, vy, crossings;
+    bool stays;
+    float xAfter, yAfter;
+  } cases[] = {
+      {-127.5f, 100, -1, 0, 2, true, 767.5f, 100},
+      {-127.5f, 100, -1, 0, 1, false, 0, 0},
+      {300, 607.5f, 0, 1, 2, true, 300, -127.5f},
+      {767.5f, 607.5f, 1, 1, 2, false, 0, 0},  // out past a corner: both crossings at once
+      {300, 100, 0.75f, 0, 1, true, 300.75f, 100},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " crossings " << c.crossings);
+    app->p_LoadGame_Popcorn();
+    skipCountdown();
+    player(0, kLimit) = 4.5f;
+    placeObject(4, c.x, c.y, c.vx, c.vy, c.crossings);
+    frames(1);
+    ASSERT_EQ(object(4, 0) > 0, c.stays);
+    if (!c.stays) continue;
+    EXPECT_FLOAT_EQ(object(4, 1), c.xAfter);
+    EXPECT_FLOAT_EQ(object(4, 2), c.yAfter);
+  }
+}
+
+TEST_F(PopcornPanicTest, CountdownLetsPeopleMoveWhileNothingSpawns) {
+  seats(-1, 0, 0, 0);
+  keyboardStick(1, 0);
+  float startX = player(0, 1);
+  frames(150);
+  EXPECT_GT(player(0, 1), startX + 100) << "people may move during the countdown";
+  for (int p = 1; p < 4; ++p) EXPECT_EQ(player(p, 1), player(p, 93)) << "computers wait for the start";
+  for (int i = 0; i <= 250; ++i) ASSERT_EQ(object(i, 0), 0) << "object " << i;
+  frames(200);
+  int objects = 0;
+  for (int i = 0; i <= 250; ++i) objects += object(i, 0) > 0;
+  EXPECT_GT(objects, 0);
+  for (int p = 1; p < 4; ++p) EXPECT_NE(player(p, 1), player(p, 93)) << "computers play once it starts";
+}
+
+}  // namespace
