@@ -53,6 +53,8 @@ const float kMostObjects = 250;
 const int kIntroFrames = 160;
 const int kPlayMode = 10;
 
+const int kBackdropColour = 2;  // orange, darkened
+const float kBackdropBrightness = 0.2f;
 const int kPopSheet = 11;    // frames 0..3 the players, 4..15 kernels
 const int kBonusSheet = 0;   // frames 0..3 the four baubles a bonus flashes through
 const float kEdgeMargin = 128;  // objects wrap this far beyond the screen
@@ -378,6 +380,9 @@ void c_MyApp::p_LoadGame_Popcorn() {
     Player(*this, p, kTargetY) = Player(*this, p, kY);
   }
   Player(*this, 0, kObjectLimit) = kStartLimit;
+  // A dark toasted brown, against which the pale kernels and the players' colours stand
+  // out; it fades in from the menu's colour during the countdown.
+  p_SetBG(kBackdropColour, kBackdropBrightness);
   m_introTimer = kIntroFrames;
   m_mode = kPlayMode;
 }
