@@ -36,7 +36,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
     kFallback,  // Q: p_LoadGame_Q, p_Game_Q
     kFallback,  // R: p_LoadGame_R, p_Game_R
-    kFallback,  // S: p_LoadGame_S, p_Game_S
+    {&c_MyApp::p_LoadGame_S, &c_MyApp::p_Game_S},  // S
     kFallback,  // T: p_LoadGame_T, p_Game_T
     kFallback,  // U: p_LoadGame_U, p_Game_U
     kFallback,  // V: p_LoadGame_V, p_Game_V
