@@ -1,0 +1,117 @@
+// Senseless Soccer played frame by frame: the ball's rolling, bouncing and wall nudge,
+// goals for a net's owner, kicks that need a release, and computers that put the ball in
+// their own net.
+#include "runtime/random.h"
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+const float kPitchW = 640 - 96;
+const int kBallX = 51, kBallY = 52, kBallHeading = 55, kBallSpeed = 56, kGoals = 95;
+
+class SenselessSoccerTest : public MinigameTest {
+ protected:
+  void SetUp() override {
+    zr_random_Seed = 7;
+    app->p_LoadGame_S();
+    seats(-2, -2, -2, -2);
+    skipCountdown();
+  }
+  float& ball(int field) { return player(0, field); }
+  void placeBall(float x, float y, float heading = 0, float speed = 0) {
+    ball(kBallX) = x;
+    ball(kBallY) = y;
+    ball(kBallHeading) = heading;
+    ball(kBallSpeed) = speed;
+  }
+  void play(int frames) { runFrames(&c_MyApp::p_Game_S, frames); }
+};
+
+TEST_F(SenselessSoccerTest, BallRollsBouncesAndIsNudgedOffWalls) {
+  struct Ball { float x, y, heading, speed; };
+  struct Case { const char* what; Ball start; int frames; Ball end; } cases[] = {
+      {"rolls with friction", {272, 240, 0, 8}, 1, {272, 232, 0, 7.9f}},
+      {"too slow to roll on", {272, 240, 90, 0.15f}, 1, {272.15f, 240, 0, 0}},
+      {"bounces off a wall", {kPitchW - 6, 240, 90, 8}, 1, {kPitchW - 4, 240, -90, 7.9f}},
+      {"at rest on a wall starts off it", {4, 240, 0, 0}, 1, {4, 240, 90, 0.1f}},
+      {"at rest in a corner stops clear of both walls", {4, 4, 0, 0}, 400, {24.05f, 24.05f, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    placeBall(c.start.x, c.start.y, c.start.heading, c.start.speed);
+    play(c.frames);
+    EXPECT_NEAR(ball(kBallX), c.end.x, 0.06f) << c.what;
+    EXPECT_NEAR(ball(kBallY), c.end.y, 0.06f) << c.what;
+    EXPECT_NEAR(ball(kBallHeading), c.end.heading, 0.01f) << c.what;
+    EXPECT_NEAR(ball(kBallSpeed), c.end.speed, 0.001f) << c.what;
+  }
+}
+
+// Nets are 96 wide, centred at 136 and 408, on the lines y = 4 and 476. A goal restarts
+// the ball at rest; the end of a net or a ball in front of it scores nothing.
+TEST_F(SenselessSoccerTest, BallInANetScoresForItsOwner) {
+  struct Case { float x, y; int scorer; } cases[] = {
+      {136, 6, 0}, {408, 474, 1}, {408, 9.9f, 2}, {136, 476, 3}, {88, 6, -1}, {136, 12, -1}};
+  for (const Case& c : cases) {
+    SetUp();
+    placeBall(c.x, c.y);
+    play(1);
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(player(p, kGoals), p == c.scorer ? 1 : 0) << c.x << "," << c.y;
+    if (c.scorer < 0) continue;
+    EXPECT_TRUE(ball(kBallY) >= 64 && ball(kBallY) <= 480 - 64 && ball(kBallSpeed) == 0);
+  }
+}
+
+TEST_F(SenselessSoccerTest, KickNeedsReachAndARelease) {
+  // The ball's offset from the kicker, whether the kick reaches and the heading it gives.
+  struct Case { const char* what; float dx, dy; bool kicks; float heading; } cases[] = {
+      {"18 pixels is out of reach", 18, 0, false, 0},
+      {"from on top of the ball it goes straight up", 0, 0, true, 0},
+      {"from the left it goes right", 10, 0, true, 90},
+      {"from above it goes down", 0, 17, true, 180},
+  };
+  hold(kFireAKey);
+  for (const Case& c : cases) {
+    SetUp();
+    seats(-1, -2, -2, -2);
+    for (int frame = 0; frame < 3; ++frame) {
+      player(0, 1) = 200;
+      player(0, 2) = 200;
+      placeBall(200 + c.dx, 200 + c.dy);
+      play(1);
+      bool kicked = ball(kBallSpeed) == 8;
+      EXPECT_EQ(kicked, c.kicks && frame == 0) << c.what << ", held for " << frame + 1 << " frames";
+      EXPECT_NEAR(ball(kBallHeading), kicked ? c.heading : 0, 0.01f) << c.what;
+    }
+  }
+  release(kFireAKey);  // the last case's kick still holds the latch
+  play(1);
+  hold(kFireAKey);
+  placeBall(200, 200);
+  play(1);
+  EXPECT_EQ(ball(kBallSpeed), 8) << "a release allows the next kick";
+}
+
+// A lone computer in any seat stays off the edges, puts the ball in its own net (a stray
+// shot may find another) and the round ends a second after its fifth goal.
+TEST_F(SenselessSoccerTest, LoneComputerScoresInItsOwnNetAndWins) {
+  for (int p = 0; p < 4; ++p) {
+    SetUp();
+    app->m_pad[p] = 0;
+    int frames = 0, fifthGoal = -1;
+    while (!app->m_roundOver && frames < 36000) {
+      play(1);
+      ++frames;
+      if (fifthGoal < 0 && player(p, kGoals) == 5) fifthGoal = frames;
+      // Held 24 pixels inside the pitch, give or take the frame's step of up to 2.2.
+      float x = player(p, 1), y = player(p, 2);
+      ASSERT_TRUE(x >= 21.8f && x <= kPitchW - 21.8f && y >= 21.8f && y <= 480 - 21.8f) << x << "," << y;
+    }
+    float strays = player(0, kGoals) + player(1, kGoals) + player(2, kGoals) + player(3, kGoals) - player(p, kGoals);
+    EXPECT_GE(player(p, kGoals), 5) << "seat " << p << " (goals go on in the last second)";
+    EXPECT_LE(strays, 2) << "seat " << p;
+    EXPECT_EQ(frames - fifthGoal, 61) << "seat " << p;
+  }
+}
+
+}  // namespace
