@@ -54,6 +54,10 @@ const float kBallRadius = 6;
 const float kKickSpeed = 8;
 const float kKickReach2 = 18 * 18;
 const int kKickFrames = 30;
+// A kick thumps and a goal chimes, at a fixed pitch: a random one would draw from the
+// generator and change every later draw of the round.
+const int kKickSound = 4;
+const int kGoalSound = 14;
 const float kHumanSpeed = 2;
 const int kRunningSprite = 8;  // graphic codes; the player number is added
 const int kKickingSprite = 44;
@@ -179,6 +183,7 @@ void PlayNet(c_MyApp& app, int p) {
     app.p_ThrowParticle(x, y, kind, 1, angle, speed);
   }
   goals += 1;
+  app.p_PlaySFX(kGoalSound, 1, 1, 0);
   ball[kBallX] = 100 + zr_random_Rnd() * (pitch.width - 200);
   ball[kBallY] = 64 + zr_random_Rnd() * (pitch.height - 128);
   ball[kBallVx] = 0;
@@ -254,6 +259,7 @@ void PlayPlayer(c_MyApp& app, int p) {
     ball[kBallSpeed] = kKickSpeed;
     row[kKickLatch] = 1;
     row[kKickTimer] = kKickFrames;
+    app.p_PlaySFX(kKickSound, 1, 0.6f, 0);
   } else {
     row[kKickTimer] = std::max(row[kKickTimer] - 1, 0.0f);
   }
@@ -294,11 +300,12 @@ void c_MyApp::p_Game_S() {
   Pitch pitch = PitchOf(*this);
   float* ball = m_players.Data();
   RollBall(ball, pitch);
-  p_ResetDraw();
-  p_Oval(ball[kBallX], ball[kBallY], kBallRadius, kBallRadius);
 
   for (int p = 0; p < 4; ++p) PlayNet(*this, p);
   for (int p = 0; p < 4; ++p) PlayPlayer(*this, p);
+  // The ball goes over the players: a computer waits just behind it and would hide it.
+  p_ResetDraw();
+  p_Oval(ball[kBallX], ball[kBallY], kBallRadius, kBallRadius);
 
   if (m_players[kEndTimer] > kEndFrames) m_roundOver = 1;
   p_DoParticles(1);

@@ -20,6 +20,10 @@ constexpr int kTallyTimerIndex = 9;
 constexpr int kTallyFrames = 120;
 constexpr int kPanelWidth = 96;
 constexpr int kPlayerIconImage = 0;
+// The icon sits a little above its slot's line and the number under it: a white number
+// drawn over a bauble's face could not be read on the light colours.
+constexpr float kIconLift = 10;
+constexpr float kNumberDrop = 26;
 constexpr int kBestPoints = 2;
 constexpr int kSecondPoints = 1;
 
@@ -64,13 +68,13 @@ void c_MyApp::p_ScoreDisplay(int mode, float alpha) {
       bool inPlay = alive(player) >= 1;
       p_SetCol(255, 255, 255, inPlay ? 0.8f : 0.15f);
       p_SetSize(inPlay ? 1.5f : 0.75f);
-      p_DrawImg(kPlayerIconImage, centreX, y, static_cast<float>(player));
+      p_DrawImg(kPlayerIconImage, centreX, y - kIconLift, static_cast<float>(player));
       bool leading = points(player) >= best;
       if (leading) m_leader = player;
       int shown = mode == kLivesPanel ? static_cast<int>(alive(player)) : points(player);
       p_SetCol(255, 255, 255, 1);
       p_SetSize(leading ? 2.5f : 1.5f);
-      p_Text(centreX, y, String(std::max(shown, 0)));
+      p_Text(centreX, y + kNumberDrop, String(std::max(shown, 0)));
     }
     p_ResetDraw();
   }
