@@ -19,7 +19,7 @@ constexpr GameRoutines kFallback = {&c_MyApp::p_LoadGame, &c_MyApp::p_Game};
 const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // 0: no game
     {&c_MyApp::p_LoadGame_A, &c_MyApp::p_Game_A},  // A
-    kFallback,  // B: p_LoadGame_B, p_Game_B
+    {&c_MyApp::p_LoadGame_B, &c_MyApp::p_Game_B},  // B
     {&c_MyApp::p_LoadGame_C2, &c_MyApp::p_Game_C2},  // C
     kFallback,  // D: p_LoadGame_D, p_Game_D
     kFallback,  // E: p_LoadGame_E, p_Game_E
