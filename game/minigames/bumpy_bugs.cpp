@@ -52,6 +52,9 @@ const float kSpinWhileFalling = 2;
 const float kReach = 22;
 const float kHumanBump = 1.25f;
 const float kComputerBump = 1.75f;
+// The computer's caution: how near a bug coming at it may get, and its charging speed.
+const float kWary = 100;
+const float kChargeSpeed = 2;
 const int kEndDelay = 30;
 const int kBumpSound = 4;
 const int kFallSound = 9;
@@ -132,8 +135,31 @@ void FallOrLand(c_MyApp& app, float* bug, const Board& board) {
   }
 }
 
-// The computer's wandering: a new spot near the middle when bored or arrived, now and
-// then one of the other bugs to charge at, and a push towards whichever it chose.
+// The nearest bug on the board that is coming at this one within kWary pixels, or -1.
+int Threat(c_MyApp& app, int p) {
+  const float* bug = Bug(app, p);
+  int threat = -1;
+  float nearest = kWary * kWary;
+  for (int q = 0; q < kBugs; ++q) {
+    const float* other = Bug(app, q);
+    if (q == p || !OnBoard(other)) continue;
+    float dx = bug[kX] - other[kX];
+    float dy = bug[kY] - other[kY];
+    bool closing = other[kVelocityX] * dx + other[kVelocityY] * dy > 0;
+    float distance2 = dx * dx + dy * dy;
+    if (closing && distance2 < nearest) {
+      nearest = distance2;
+      threat = q;
+    }
+  }
+  return threat;
+}
+
+// The computer's play: it wanders to spots near the middle, picking a new one when bored
+// or arrived, and now and then charges one of the other bugs. A bump throws both bugs
+// apart, so it only charges a bug further out than itself (the recoil then carries it
+// back across the middle), and no faster than kChargeSpeed; while wandering it steps
+// aside from a bug coming at it. The random draws are the same whatever it decides.
 void Think(c_MyApp& app, int p, const Board& board) {
   float* bug = Bug(app, p);
   float toX = bug[kTargetX] - bug[kX];
@@ -147,7 +173,9 @@ void Think(c_MyApp& app, int p, const Board& board) {
   if (zr_random_Rnd() * 200 < 1) {
     int other = app.p_Rand(0, kBugs - 2);
     if (other >= p) other += 1;
-    bug[kTargetBug] = OnBoard(Bug(app, other)) ? static_cast<float>(other + 1) : 0;
+    const float* prey = Bug(app, other);
+    bool worthIt = OnBoard(prey) && FromCentre(prey, board) > FromCentre(bug, board);
+    bug[kTargetBug] = worthIt ? static_cast<float>(other + 1) : 0;
   }
   // A bug that falls while chased is let go, or the chaser would follow it over the edge.
   int chased = static_cast<int>(bug[kTargetBug]) - 1;
@@ -155,10 +183,23 @@ void Think(c_MyApp& app, int p, const Board& board) {
     bug[kTargetBug] = 0;
     chased = -1;
   }
-  float goalX = chased >= 0 ? Bug(app, chased)[kX] : bug[kTargetX];
-  float goalY = chased >= 0 ? Bug(app, chased)[kY] : bug[kTargetY];
-  bug[kVelocityX] += Sign(goalX - bug[kX]) * (0.15f + zr_random_Rnd() * 0.1f);
-  bug[kVelocityY] += Sign(goalY - bug[kY]) * (0.15f + zr_random_Rnd() * 0.1f);
+
+  float stepX = 0.15f + zr_random_Rnd() * 0.1f;
+  float stepY = 0.15f + zr_random_Rnd() * 0.1f;
+  float& vx = bug[kVelocityX];
+  float& vy = bug[kVelocityY];
+  if (chased >= 0) {
+    float gapX = Bug(app, chased)[kX] - bug[kX];
+    float gapY = Bug(app, chased)[kY] - bug[kY];
+    if (vx * Sign(gapX) < kChargeSpeed) vx += Sign(gapX) * stepX;
+    if (vy * Sign(gapY) < kChargeSpeed) vy += Sign(gapY) * stepY;
+    return;
+  }
+  int threat = Threat(app, p);
+  float wayX = threat >= 0 ? bug[kX] - Bug(app, threat)[kX] : bug[kTargetX] - bug[kX];
+  float wayY = threat >= 0 ? bug[kY] - Bug(app, threat)[kY] : bug[kTargetY] - bug[kY];
+  vx += Sign(wayX) * stepX;
+  vy += Sign(wayY) * stepY;
 }
 
 // One pass of one bug. A parked bug (no lives, fall played out) does nothing more, so it
