@@ -835,21 +835,24 @@ void sheet5(Painter& p, int f) {
 
 // Popcorn sheet: 0-3 tiny players, 4-15 popcorn kernels.
 void popCell(Painter& p, int f) {
+  // The players fill their cell and carry a snow-white rim, so the four dots stand out
+  // from the kernels and from a dark field at play size.
   if (f < 4) {
     Rgba c = playerColour(f);
-    p.circle(4, 4, 3.3f, glossy(c, 4, 4, 3.3f), 0.6f);
-    p.circle(3, 3.6f, 0.75f, Paint(kWhite));
-    p.circle(5, 3.6f, 0.75f, Paint(kWhite));
-    p.circle(3.1f, 3.8f, 0.35f, Paint(kInk));
-    p.circle(5.1f, 3.8f, 0.35f, Paint(kInk));
+    p.circle(4, 4, 3.9f, Paint(kSnow));
+    p.circle(4, 4, 3.1f, glossy(c, 4, 4, 3.1f), 0.4f);
+    p.circle(3, 3.6f, 0.8f, Paint(kWhite));
+    p.circle(5, 3.6f, 0.8f, Paint(kWhite));
+    p.circle(3.1f, 3.8f, 0.4f, Paint(kInk));
+    p.circle(5.1f, 3.8f, 0.4f, Paint(kInk));
     return;
   }
   Rng rng(500 + f * 31);
   int n = 3 + f % 3;
   std::vector<float> blobs;
   for (int i = 0; i < n; ++i) {
-    float a = rng.range(0, 2 * kPi), r = rng.range(0.6f, 1.8f);
-    blobs.insert(blobs.end(), {4 + std::cos(a) * r, 4 + std::sin(a) * r, rng.range(1.3f, 2.0f)});
+    float a = rng.range(0, 2 * kPi), r = rng.range(0.8f, 1.9f);
+    blobs.insert(blobs.end(), {4 + std::cos(a) * r, 4 + std::sin(a) * r, rng.range(1.7f, 2.3f)});
   }
   auto sdf = [blobs](float x, float y) {
     float d = 1e9f;
