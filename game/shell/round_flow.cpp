@@ -30,7 +30,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_J, &c_MyApp::p_Game_J},  // J
     kFallback,  // K: p_LoadGame_K, p_Game_K
     kFallback,  // L: p_LoadGame_L, p_Game_L
-    kFallback,  // M: p_LoadGame_Missile, p_Game_Missile
+    {&c_MyApp::p_LoadGame_Missile, &c_MyApp::p_Game_Missile},  // M
     kFallback,  // N: p_LoadGame_N2, p_Game_N2
     kFallback,  // O: p_LoadGame_O, p_Game_O
     {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
