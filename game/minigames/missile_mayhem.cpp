@@ -203,6 +203,8 @@ void UpdateLauncher(c_MyApp& app, int p) {
   app.p_DrawGfx(row[kX], row[kY] + offStanding * kRiseHeight, kLauncherCode + p);
   app.p_ResetDraw();
 
+  // The aim follows the stick during the countdown too, as the computers' aim does; only
+  // firing waits for the countdown to end.
   int source = app.m_pad[p];
   if (source >= -1) {
     row[kAimX] = Clamped(row[kAimX] + kAimPerFrame * app.p_Control(1, p), -kAimLimit, kAimLimit);
