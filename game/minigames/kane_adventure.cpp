@@ -61,6 +61,7 @@ const int kRunnerArt = 128;  // sheet 2: runner p's frames are 7p .. 7p + 6
 const int kRunnerFrames = 7;
 const int kAirFrame = 6;
 const float kArtScale = 2;
+const float kSpriteLift = 24;  // runners and cacti stand this far above the ground line
 
 const int kCrashSound = 2;
 const int kJumpSound = 3;
@@ -103,7 +104,7 @@ void RunPastCacti(c_MyApp& app, int p, float offset) {
     if (lane[k + kCellsBehind] != 1) continue;
     float x = (k * kCellWidth + offset) * stretch;
     app.p_SetSize(kArtScale);
-    app.p_DrawImg(kCactusImage, x, ground - 24, kCactusFrame);
+    app.p_DrawImg(kCactusImage, x, ground - kSpriteLift, kCactusFrame);
     app.p_ResetDraw();
     if (!Alive(runner)) continue;
     float height = std::sin(runner[kJumpAngle] * D2R) * kJumpHeight;
@@ -127,7 +128,7 @@ void DrawRunner(c_MyApp& app, int p, float speed) {
   int frame = static_cast<int>(std::floor(runner[kRunCycle])) % kRunnerFrames;
   if (jumping || !Alive(runner)) frame = kAirFrame;
   if (!Alive(runner)) runner[kX] = std::fmax(runner[kX] - speed, kFarthestSlide);
-  runner[kY] = GroundOf(p) - height - 24;
+  runner[kY] = GroundOf(p) - height - kSpriteLift;
   // Leaning into the take-off and out of the landing.
   app.p_SetRot(jumping ? -kLean * std::sin((angle - 90) * D2R) : 0);
   app.p_SetSize(kArtScale);
@@ -148,7 +149,7 @@ void c_MyApp::p_LoadGame_K() {
   p_FreshGame();
   p_SetGrid(40, 22);
   m_panelWidth = 0;
-  for (int p = 0; p < kPlayers; ++p) p_Start(p, kRunnerX, static_cast<int>(zr_TinselJumble_jscrh - 244 + 64 * p));
+  for (int p = 0; p < kPlayers; ++p) p_Start(p, kRunnerX, static_cast<int>(GroundOf(p) - kSpriteLift));
   // The first cacti come after 46 open cells, then one every 8.
   for (int p = 0; p < kPlayers; ++p) {
     float* lane = LaneOf(*this, p);
