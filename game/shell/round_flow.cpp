@@ -25,7 +25,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // E: p_LoadGame_E, p_Game_E
     kFallback,  // F: p_LoadGame_F, p_Game_F
     {&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G},  // G
-    kFallback,  // H: p_LoadGame_Header, p_Game_Header
+    {&c_MyApp::p_LoadGame_Header, &c_MyApp::p_Game_Header},  // H
     kFallback,  // I: p_LoadGame_I, p_Game_I
     {&c_MyApp::p_LoadGame_J, &c_MyApp::p_Game_J},  // J
     {&c_MyApp::p_LoadGame_K, &c_MyApp::p_Game_K},  // K
