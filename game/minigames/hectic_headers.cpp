@@ -164,9 +164,11 @@ bool Think(c_MyApp& app, float* row, float arenaW) {
 
 void Run(c_MyApp& app, int p, float arenaW) {
   float* row = RowOf(app, p);
-  // The runner leans into its last step, easing back upright when it stops.
+  // The runner leans into its last step, easing back upright when it stops. The art
+  // faces right; a runner whose last step was to the left is drawn mirrored.
   row[kLean] -= (row[kLean] - (row[kX] - row[kFrameStartX]) * kLeanPerStep) * kLeanEasing;
   app.p_SetRot(row[kLean]);
+  app.p_SetSize(row[kLastMove] < 0 ? -1.0f : 1.0f, 1);
   app.p_DrawGfx(row[kX], row[kY], kRunnerCode + p);
   app.p_ResetDraw();
   row[kFrameStartX] = row[kX];
