@@ -311,14 +311,15 @@ void Blast(c_MyApp& app, float* bomb) {
     return;
   }
   radius += kBlastGrowth;
-  app.p_SetCol(255, green, 100, 0.5f);
-  app.p_Oval(bomb[kBombX], bomb[kBombY], radius, radius);
-  app.p_ResetDraw();
   if (radius > bomb[kLargestBlast]) {
     radius = bomb[kLargestBlast];
     bomb[kBombCounter] += 1;
     if (bomb[kBombCounter] > kBlastHold) bomb[kBombState] = kBlastShrinking;
   }
+  // Drawn at the size it is held at, so the blast on screen is no bigger than its reach.
+  app.p_SetCol(255, green, 100, 0.5f);
+  app.p_Oval(bomb[kBombX], bomb[kBombY], radius, radius);
+  app.p_ResetDraw();
   Kill(app, bomb, reach);
 }
 
