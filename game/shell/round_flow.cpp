@@ -29,7 +29,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // I: p_LoadGame_I, p_Game_I
     {&c_MyApp::p_LoadGame_J, &c_MyApp::p_Game_J},  // J
     {&c_MyApp::p_LoadGame_K, &c_MyApp::p_Game_K},  // K
-    kFallback,  // L: p_LoadGame_L, p_Game_L
+    {&c_MyApp::p_LoadGame_L, &c_MyApp::p_Game_L},  // L
     {&c_MyApp::p_LoadGame_Missile, &c_MyApp::p_Game_Missile},  // M
     kFallback,  // N: p_LoadGame_N2, p_Game_N2
     kFallback,  // O: p_LoadGame_O, p_Game_O
