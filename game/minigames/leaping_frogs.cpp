@@ -148,7 +148,9 @@ void MoveFrog(c_MyApp& app, int p) {
 
   Hops hops;
   int source = app.m_pad[p];
-  if (source >= -1) {
+  // The stick waits for the countdown: from any start place a hop lands in open water,
+  // so an eager early press would sink a frog before the round began.
+  if (source >= -1 && app.m_introTimer < 1) {
     float x = app.p_Control(kAxisX, p);
     float y = app.p_Control(kAxisY, p);
     hops.left = x < -kStickThreshold;

@@ -24,7 +24,8 @@ class LeapingFrogsTest : public MinigameTest {
   }
 };
 
-// Frame by frame stick positions and where Red is headed afterwards, relative to the start.
+// Frame by frame stick positions after the countdown and where Red is headed afterwards,
+// relative to the start.
 TEST_F(LeapingFrogsTest, EachPushOfTheStickHopsOnce) {
   struct Case { std::vector<std::pair<float, float>> stick; float wantX, wantY; };
   const Case cases[] = {
@@ -38,6 +39,7 @@ TEST_F(LeapingFrogsTest, EachPushOfTheStickHopsOnce) {
     SCOPED_TRACE(testing::Message() << "case wanting " << c.wantX << "," << c.wantY);
     app->p_LoadGame_L();
     redAt(-1, kCentre - 20, kCentre - 20);
+    skipCountdown();
     for (const auto& stick : c.stick) {
       keyboardStick(stick.first, stick.second);
       frames(1);
@@ -45,6 +47,13 @@ TEST_F(LeapingFrogsTest, EachPushOfTheStickHopsOnce) {
     EXPECT_EQ(player(0, kDestX), kCentre - 20 + c.wantX);
     EXPECT_EQ(player(0, kDestY), kCentre - 20 + c.wantY);
   }
+  // During the countdown the stick is not read: a hop from the start would land in water.
+  app->p_LoadGame_L();
+  redAt(-1, kCentre - 20, kCentre - 20);
+  keyboardStick(1, 1);
+  frames(1);
+  EXPECT_EQ(player(0, kDestX), kCentre - 20);
+  EXPECT_EQ(player(0, kDestY), kCentre - 20);
 }
 
 // The first pad reaches 52 pixels from its centre on each axis, exclusive. A frog that
@@ -61,6 +70,7 @@ TEST_F(LeapingFrogsTest, FrogsSinkWhereNoPadReaches) {
   }
   app->p_LoadGame_L();
   redAt(-1, kCentre - 20, kCentre);
+  skipCountdown();
   keyboardStick(1, 0);
   frames(10);
   EXPECT_GT(player(0, kAlive), 0);
