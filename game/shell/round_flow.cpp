@@ -23,7 +23,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_C2, &c_MyApp::p_Game_C2},  // C
     kFallback,  // D: p_LoadGame_D, p_Game_D
     kFallback,  // E: p_LoadGame_E, p_Game_E
-    kFallback,  // F: p_LoadGame_F, p_Game_F
+    {&c_MyApp::p_LoadGame_F, &c_MyApp::p_Game_F},  // F
     {&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G},  // G
     {&c_MyApp::p_LoadGame_Header, &c_MyApp::p_Game_Header},  // H
     kFallback,  // I: p_LoadGame_I, p_Game_I
