@@ -34,7 +34,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // N: p_LoadGame_N2, p_Game_N2
     kFallback,  // O: p_LoadGame_O, p_Game_O
     {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
-    kFallback,  // Q: p_LoadGame_Q, p_Game_Q
+    {&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q},  // Q
     kFallback,  // R: p_LoadGame_R, p_Game_R
     {&c_MyApp::p_LoadGame_S, &c_MyApp::p_Game_S},  // S
     kFallback,  // T: p_LoadGame_T, p_Game_T
