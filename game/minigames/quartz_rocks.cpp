@@ -109,8 +109,11 @@ float ComputerStick(c_MyApp& app, float* player) {
   float screenH = zr_TinselJumble_jscrh;
   for (int j = 0; j <= LastRock(app); ++j) {
     const float* rock = RockOf(app, j);
-    if (std::fabs(rock[kRockX] - target) < kDangerWidth && rock[kRockY] > screenH - kDangerHeight)
-      target += dodgeLeft ? -kDodgeStep : kDodgeStep;
+    if (std::fabs(rock[kRockX] - target) < kDangerWidth && rock[kRockY] > screenH - kDangerHeight) {
+      // Away from the rock; only a target right under it goes the way the player prefers.
+      bool left = target < rock[kRockX] || (target == rock[kRockX] && dodgeLeft);
+      target += left ? -kDodgeStep : kDodgeStep;
+    }
     float halfWay = static_cast<float>(static_cast<int>((target - x) * 0.5f + x));
     if (std::fabs(rock[kRockX] - halfWay) < kDangerWidth && rock[kRockY] > screenH - kLandingHeight &&
         std::fabs(target - x) > kShortHop)
