@@ -53,6 +53,11 @@ const float kFriction = 0.5f;
 const float kSmallestStick = 0.25f;
 const int kEndFrames = 60;
 
+// A night sky over a strip of ice whose top the players' feet rest on.
+const int kSkyColour = 6;  // blue, darkened
+const float kSkyBrightness = 0.25f;
+const float kIceDepth = 14;
+
 // Graphic codes: sheet 3 frames 20..23 the players, 48..51 the rocks.
 const int kPlayerCode = 212;
 const int kRockCodeBeforeKind = 239;
@@ -74,6 +79,17 @@ const int kSparkKind = 1;
 const int kSparkPairs = 21;
 const float kSlowSpark = 6;
 const float kFastSpark = 9;
+
+// Drawn under everything else, so rocks fall in front of it.
+void DrawIce(c_MyApp& app) {
+  float top = zr_TinselJumble_jscrh - kIceDepth;
+  float width = zr_TinselJumble_jscrw + 256;
+  app.p_SetCol(150, 200, 240, 0.8f);
+  app.p_Rect(-128, top, width, kIceDepth + 128);
+  app.p_SetCol(230, 245, 255, 1);
+  app.p_Rect(-128, top, width, 2);
+  app.p_ResetDraw();
+}
 
 float* PlayerOf(c_MyApp& app, int p) { return app.m_players.Data() + p * kStride; }
 
@@ -225,6 +241,7 @@ void c_MyApp::p_LoadGame_Q() {
     rock[kRockY] = y;
     y = static_cast<float>(static_cast<int>(y - (zr_random_Rnd() * 40 + 24)));
   }
+  p_SetBG(kSkyColour, kSkyBrightness);
   m_introTimer = 160;
   m_mode = 10;
 }
@@ -237,6 +254,7 @@ void c_MyApp::p_Game_Q() {
   m_camY += easeY;
   // The snow falls a little faster than the camera moves.
   p_DoSnow(easeX, easeY + 2);
+  DrawIce(*this);
 
   int standing = 0;
   for (int p = 0; p < kPlayers; ++p) {
