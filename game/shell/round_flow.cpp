@@ -35,7 +35,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     kFallback,  // O: p_LoadGame_O, p_Game_O
     {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
     {&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q},  // Q
-    kFallback,  // R: p_LoadGame_R, p_Game_R
+    {&c_MyApp::p_LoadGame_R, &c_MyApp::p_Game_R},  // R
     {&c_MyApp::p_LoadGame_S, &c_MyApp::p_Game_S},  // S
     kFallback,  // T: p_LoadGame_T, p_Game_T
     kFallback,  // U: p_LoadGame_U, p_Game_U
