@@ -52,6 +52,8 @@ const int kRacing = 30;
 const int kEndTimer = 35;
 const int kFade = 55;
 const int kLastWaypointIndex = 66;  // -1 while there is no track
+const int kProgress = 36;  // the racing cars' waypoints and laps, summed, last frame
+const int kStalled = 37;   // frames since that sum last changed
 
 // Waypoint k is the pair of floats at 2k, 2k + 1 of the object pool, in pixels from the
 // grid's corner.
@@ -113,6 +115,13 @@ const float kTargetSpreadTiles = 0.3f;
 
 const int kLaps = 3;  // p_Start gives every car three laps to drive
 const float kEndAfter = 360;
+// One call to the generator seldom finds a closed track (about one in twenty-seven) and
+// takes a fraction of a millisecond, so a frame makes a handful of calls: the track is on
+// screen within a few frames instead of after seconds of black.
+const int kRoadCallsPerFrame = 8;
+// People who stop driving would keep a race going for ever: with no computer still
+// racing, twenty seconds without any racing car reaching a new waypoint ends it.
+const int kStalledFrames = 1200;
 const float kFadeStep = 0.05f;
 const int kLapSound = 14;
 const int kFinishSound = 5;
@@ -138,6 +147,30 @@ float* WaypointOf(c_MyApp& app, int i) { return app.m_objects.Data() + 2 * i; }
 int LastWaypointIndex(c_MyApp& app) { return static_cast<int>(app.m_players[kLastWaypointIndex]); }
 
 bool Computer(c_MyApp& app, int p) { return app.m_pad[p] == 0; }
+
+void MakeTrack(c_MyApp& app) {
+  for (int call = 0; call < kRoadCallsPerFrame; ++call) {
+    app.p_MakeRoad();
+    if (app.m_players[kLastWaypointIndex] >= 0) return;
+  }
+}
+
+// True once only people are racing and none of them has reached a waypoint for a while.
+bool RaceStalled(c_MyApp& app) {
+  float progress = 0;
+  bool computerRacing = false;
+  for (int p = 0; p < kPlayers; ++p) {
+    const float* car = app.m_players.Data() + p * kStride;
+    if (car[kLapsLeft] < 1) continue;
+    progress += car[kLastWaypoint] + 10000 * car[kLapsLeft];
+    computerRacing = computerRacing || Computer(app, p);
+  }
+  float* game = app.m_players.Data();
+  if (computerRacing || app.m_introTimer > 0 || progress != game[kProgress]) game[kStalled] = 0;
+  game[kProgress] = progress;
+  game[kStalled] += 1;
+  return game[kStalled] > kStalledFrames;
+}
 
 float Random() { return zr_random_Rnd(); }
 
@@ -272,7 +305,7 @@ void c_MyApp::p_LoadGame_R() {
   p_Start(3, right, top);
   m_introTimer = 160;
   m_mode = 10;
-  p_MakeRoad();
+  MakeTrack(*this);
 }
 
 // Walks the turtle up to twice. Without a track the grid is left empty and the frame
@@ -533,14 +566,14 @@ void c_MyApp::p_Game_R() {
   m_bgTargetB = 0;
   m_camX -= (m_camX - m_camTargetX) / 8;
   m_camY -= (m_camY - m_camTargetY) / 8;
-  if (!DrawTrack(*this)) p_MakeRoad();
+  if (!DrawTrack(*this)) MakeTrack(*this);
 
   m_players[kRacing] = 0;
   for (int p = 0; p < kPlayers; ++p) DriveCar(*this, p);
   ShowLaps(*this);
   float racing = m_players[kRacing];
   if (racing == 1) m_players[kEndTimer] += 1;
-  if (racing == 0) m_players[kEndTimer] += 10;
+  if (racing == 0 || RaceStalled(*this)) m_players[kEndTimer] += 10;
   if (m_players[kEndTimer] > kEndAfter) m_roundOver = 1;
 
   float& fade = m_players[kFade];
