@@ -32,7 +32,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_L, &c_MyApp::p_Game_L},  // L
     {&c_MyApp::p_LoadGame_Missile, &c_MyApp::p_Game_Missile},  // M
     kFallback,  // N: p_LoadGame_N2, p_Game_N2
-    kFallback,  // O: p_LoadGame_O, p_Game_O
+    {&c_MyApp::p_LoadGame_O, &c_MyApp::p_Game_O},  // O
     {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
     {&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q},  // Q
     {&c_MyApp::p_LoadGame_R, &c_MyApp::p_Game_R},  // R
