@@ -49,6 +49,7 @@ const int kAlive = 99;
 const int kSpawnTimer = 55;  // frames of play since the last new octagon
 const int kPlaced = 56;      // octagons placed so far
 const int kPlayFrames = 57;
+const int kSwells = 58;  // swells since the eighth octagon was placed
 const int kEndTimer = 66;
 
 // Flight, in pixels and frames.
@@ -60,18 +61,21 @@ const float kDashKick = 3;
 const float kDashFrames = 150;
 const float kFlashFrames = 12;
 const float kWallBounce = 0.6f;
-const float kBaubleRadius = 7;
+const float kBaubleRadius = 8;
 const float kPull = 0.05f;  // at an octagon's corner; falls off with the square of distance
+// Each swell adds a quarter of the first pull, so at last no thrust can hold out anywhere
+// and even the best flyers are drawn in: every round ends.
+const float kPullGrowth = 0.25f;
 
 // Octagons.
-const float kFirstRadii[2] = {46, 38};
+const float kFirstRadii[2] = {56, 46};
 const int kSpawnFrames = 480;
 const float kFormingFrames = 120;
 const float kSolidifyMargin = 6;  // a ghost waits until every bauble is this far clear
 const float kSwell = 5;
 const float kLargest = 110;
-const int kSmallestNew = 28;
-const int kLargestNew = 52;
+const int kSmallestNew = 36;
+const int kLargestNew = 60;
 const int kSpawnTries = 16;
 const float kBodyShare = 0.96f;  // octagons bounce off each other as discs this size
 const float kApothem = 0.9238795f;    // cos 22.5: centre to flat side per radius
@@ -99,7 +103,7 @@ const int kOctagonImage = 5;
 const int kOctagonFrame = 28;
 const float kArtRadius = 15;  // the octagon's radius in the frame at scale 1
 const int kBaubleImage = 0;
-const float kBaubleScale = 0.55f;
+const float kBaubleScale = 0.65f;
 const int kOutSound = 9;
 const int kSparkKind = 5;
 const int kTrailKind = 6;
@@ -148,15 +152,22 @@ void PullAt(c_MyApp& app, float x, float y, float& pullX, float& pullY) {
     float distance = Length(dx, dy);
     if (distance == 0) continue;
     float reach = octagon[kRadius] / std::fmax(distance, octagon[kRadius]);
-    float pull = kPull * reach * reach;
+    float pull = kPull * (1 + kPullGrowth * app.m_players[kSwells]) * reach * reach;
     pullX += pull * dx / distance;
     pullY += pull * dy / distance;
   }
 }
 
+// Keeps a position within limits on one axis, turning its velocity back (and keeping that
+// share of it) at a limit. On a sky too small for both limits the low one wins.
+void BounceBetween(float& position, float& velocity, float low, float high, float keep) {
+  if (position > high) position = high, velocity = -std::fabs(velocity) * keep;
+  if (position < low) position = low, velocity = std::fabs(velocity) * keep;
+}
+
 void SetAdrift(float* octagon) {
   float heading = zr_random_Rnd() * 360 * D2R;
-  float speed = 0.5f + zr_random_Rnd() * 0.6f;
+  float speed = 0.7f + zr_random_Rnd() * 0.8f;
   octagon[kOvx] = std::sin(heading) * speed;
   octagon[kOvy] = -std::cos(heading) * speed;
   float spin = 0.4f + zr_random_Rnd() * 0.8f;
@@ -196,8 +207,8 @@ void PlaceOctagon(c_MyApp& app, const Sky& sky) {
   app.m_players[kPlaced] += 1;
 }
 
-// Every few seconds a new octagon, or once all are placed, a swell of every one; ghosts
-// that have formed turn solid once no bauble is in their way.
+// Every few seconds a new octagon, or once all are placed, a swell of every one and a
+// stronger pull; ghosts that have formed turn solid once no bauble is in their way.
 void GrowTheSky(c_MyApp& app, const Sky& sky) {
   float& timer = app.m_players[kSpawnTimer];
   timer += 1;
@@ -206,6 +217,7 @@ void GrowTheSky(c_MyApp& app, const Sky& sky) {
     if (app.m_players[kPlaced] < kMostOctagons) {
       PlaceOctagon(app, sky);
     } else {
+      app.m_players[kSwells] += 1;
       for (int i = 0; i < kMostOctagons; ++i) {
         float* octagon = OctagonAt(app, i);
         octagon[kRadius] = std::fmin(octagon[kRadius] + kSwell, kLargest);
@@ -222,7 +234,8 @@ void GrowTheSky(c_MyApp& app, const Sky& sky) {
     bool clear = true;
     for (int p = 0; p < kPlayers; ++p) {
       const float* bauble = BaubleOf(app, p);
-      if (Flying(bauble) && OutlineGap(octagon, bauble[kX], bauble[kY]) < kBaubleRadius + kSolidifyMargin) clear = false;
+      float gap = OutlineGap(octagon, bauble[kX], bauble[kY]);
+      if (Flying(bauble) && gap < kBaubleRadius + kSolidifyMargin) clear = false;
     }
     if (clear) octagon[kState] = kSolid;
   }
@@ -237,10 +250,8 @@ void MoveOctagons(c_MyApp& app, const Sky& sky) {
     float radius = octagon[kRadius];
     octagon[kOx] += octagon[kOvx];
     octagon[kOy] += octagon[kOvy];
-    if (octagon[kOx] > sky.width - radius) octagon[kOx] = sky.width - radius, octagon[kOvx] = -std::fabs(octagon[kOvx]);
-    if (octagon[kOx] < radius) octagon[kOx] = radius, octagon[kOvx] = std::fabs(octagon[kOvx]);
-    if (octagon[kOy] > sky.height - radius) octagon[kOy] = sky.height - radius, octagon[kOvy] = -std::fabs(octagon[kOvy]);
-    if (octagon[kOy] < radius) octagon[kOy] = radius, octagon[kOvy] = std::fabs(octagon[kOvy]);
+    BounceBetween(octagon[kOx], octagon[kOvx], radius, sky.width - radius, 1);
+    BounceBetween(octagon[kOy], octagon[kOvy], radius, sky.height - radius, 1);
   }
   for (int i = 0; i < kMostOctagons; ++i) {
     float* a = OctagonAt(app, i);
@@ -420,15 +431,14 @@ void FlyBauble(c_MyApp& app, int p, const Sky& sky, bool playing) {
   float& y = bauble[kY];
   x += vx;
   y += vy;
-  if (x > sky.width - kBaubleRadius) x = sky.width - kBaubleRadius, vx = -std::fabs(vx) * kWallBounce;
-  if (x < kBaubleRadius) x = kBaubleRadius, vx = std::fabs(vx) * kWallBounce;
-  if (y > sky.height - kBaubleRadius) y = sky.height - kBaubleRadius, vy = -std::fabs(vy) * kWallBounce;
-  if (y < kBaubleRadius) y = kBaubleRadius, vy = std::fabs(vy) * kWallBounce;
+  BounceBetween(x, vx, kBaubleRadius, sky.width - kBaubleRadius, kWallBounce);
+  BounceBetween(y, vy, kBaubleRadius, sky.height - kBaubleRadius, kWallBounce);
 
   int frame = static_cast<int>(app.m_players[kPlayFrames]);
   if (push > 0.3f && frame % 3 == p % 3) {
     float behind = std::atan2(-stickX, stickY) * R2D;
-    app.p_ThrowParticle(x - stickX * kBaubleRadius, y - stickY * kBaubleRadius, kTrailKind, app.p_PlayCol(p), behind, 1);
+    float trailX = x - stickX * kBaubleRadius, trailY = y - stickY * kBaubleRadius;
+    app.p_ThrowParticle(trailX, trailY, kTrailKind, app.p_PlayCol(p), behind, 1);
   }
   bauble[kTilt] += (std::fmax(std::fmin(vx * 8, 30.0f), -30.0f) - bauble[kTilt]) / 6;
 }
@@ -472,7 +482,8 @@ void KnockOutTouching(c_MyApp& app) {
     float* bauble = BaubleOf(app, p);
     for (int i = 0; i < kMostOctagons && Flying(bauble); ++i) {
       const float* octagon = OctagonAt(app, i);
-      if (octagon[kState] == kSolid && OutlineGap(octagon, bauble[kX], bauble[kY]) < kBaubleRadius) KnockOut(app, p, bauble);
+      bool touching = octagon[kState] == kSolid && OutlineGap(octagon, bauble[kX], bauble[kY]) < kBaubleRadius;
+      if (touching) KnockOut(app, p, bauble);
     }
   }
 }

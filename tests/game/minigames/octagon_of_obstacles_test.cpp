@@ -12,8 +12,8 @@ namespace {
 
 const int kState = 0, kOx = 1, kOy = 2, kRadius = 7, kForming = 8;
 const int kX = 1, kY = 2, kVx = 3, kDashWait = 6, kScore = 95, kAlive = 99;
-const int kPlaced = 56, kPlayFrames = 57;
-const float kReach = 7, kApothem = 0.9238795f;
+const int kPlaced = 56, kPlayFrames = 57, kSwells = 58;
+const float kReach = 8, kApothem = 0.9238795f;
 const float kPi = 3.14159265f;
 
 class OctagonOfObstaclesTest : public MinigameTest {
@@ -41,15 +41,15 @@ class OctagonOfObstaclesTest : public MinigameTest {
 
 // Red at a heading (degrees, 0 up, clockwise) and distance from an octagon of radius 60:
 // a flat side lies 55.4 from the centre, a corner 60, and the octagon's turn moves them.
-// A ghost harms nobody; once formed it turns solid only 13 clear of every bauble.
+// A ghost harms nobody; once formed it turns solid only 14 clear of every bauble.
 TEST_F(OctagonOfObstaclesTest, OctagonsKnockOutByTheirTrueOutline) {
   struct Case { float state, forming, turn, heading, distance; bool out; float stateAfter; };
   const Case cases[] = {
       {2, 0, 0, 0, 64, false, 2},      {2, 0, 0, 0, 62, true, 2},     {2, 0, 0, 22.5f, 64, true, 2},
-      {2, 0, 0, 22.5f, 67.5f, false, 2}, {2, 0, 22.5f, 0, 64, true, 2}, {2, 0, 22.5f, 22.5f, 64, false, 2},
-      {2, 0, 0, 202.5f, 64, true, 2},  {2, 0, 90, 270, 62.9f, false, 2}, {2, 0, 0, 0, 0, true, 2},
+      {2, 0, 0, 22.5f, 68.5f, false, 2}, {2, 0, 22.5f, 0, 64, true, 2}, {2, 0, 22.5f, 22.5f, 64, false, 2},
+      {2, 0, 0, 202.5f, 64, true, 2},  {2, 0, 90, 270, 63.9f, false, 2}, {2, 0, 0, 0, 0, true, 2},
       {1, 100, 0, 0, 30, false, 1},    {1, 0, 0, 0, 30, false, 1},    {1, 0, 0, 0, 67, false, 1},
-      {1, 0, 0, 0, 69, false, 2},
+      {1, 0, 0, 0, 70, false, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "state " << c.state << ", turn " << c.turn << ", heading " << c.heading
@@ -68,20 +68,26 @@ TEST_F(OctagonOfObstaclesTest, OctagonsKnockOutByTheirTrueOutline) {
 }
 
 // Red's velocity across after some frames of the keyboard: thrust stops adding at the top
-// speed, an octagon pulls by the square of radius over distance, and fire A dashes once a
-// press and then recharges for 150 frames.
+// speed, an octagon pulls by the square of radius over distance, a quarter harder for
+// each swell, and fire A dashes once a press and then recharges for 150 frames.
 TEST_F(OctagonOfObstaclesTest, FlightKeepsTopSpeedPullAndOneDashPerCharge) {
-  struct Case { float stickX, pullRadius, pullDistance; std::vector<std::pair<int, int>> held; int frames, dashes; float vx; };
+  struct Case {
+    float stickX, pullRadius, pullDistance, swells;
+    std::vector<std::pair<int, int>> held;  // frames from, to, with fire A held
+    int frames, dashes;
+    float vx;
+  };
   const float kAny = NAN;
   const Case cases[] = {
-      {1, 0, 0, {}, 60, 0, 3.96f},                                // full thrust settles at the top speed
-      {0, 40, 80, {}, 1, 0, 0.05f * 0.25f * 0.99f},               // pulled towards an octagon on the right
-      {0, 40, -150, {}, 1, 0, -0.05f * 0.0711111f * 0.99f},       // and to the left, more weakly further off
-      {1, 0, 0, {{0, 1}}, 1, 1, 0.15f * 0.99f + 3},               // a dash along the stick
-      {0, 0, 0, {{0, 1}}, 1, 0, 0},                               // at rest, nowhere to dash
-      {1, 0, 0, {{0, 200}}, 200, 1, kAny},                        // held past the recharge: one dash
-      {1, 0, 0, {{0, 1}, {100, 101}}, 140, 1, kAny},              // pressed again while recharging
-      {1, 0, 0, {{0, 1}, {150, 151}}, 151, 2, kAny},              // pressed again once recharged
+      {1, 0, 0, 0, {}, 60, 0, 3.96f},                           // full thrust settles at the top speed
+      {0, 40, 80, 0, {}, 1, 0, 0.05f * 0.25f * 0.99f},          // pulled towards an octagon on the right
+      {0, 40, 80, 4, {}, 1, 0, 0.1f * 0.25f * 0.99f},           // four swells on, twice as hard
+      {0, 40, -150, 0, {}, 1, 0, -0.05f * 0.0711111f * 0.99f},  // and to the left, more weakly further off
+      {1, 0, 0, 0, {{0, 1}}, 1, 1, 0.15f * 0.99f + 3},          // a dash along the stick
+      {0, 0, 0, 0, {{0, 1}}, 1, 0, 0},                          // at rest, nowhere to dash
+      {1, 0, 0, 0, {{0, 200}}, 200, 1, kAny},                   // held past the recharge: one dash
+      {1, 0, 0, 0, {{0, 1}, {100, 101}}, 140, 1, kAny},         // pressed again while recharging
+      {1, 0, 0, 0, {{0, 1}, {150, 151}}, 151, 2, kAny},         // pressed again once recharged
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "stick " << c.stickX << ", pull at " << c.pullDistance << ", "
@@ -90,6 +96,7 @@ TEST_F(OctagonOfObstaclesTest, FlightKeepsTopSpeedPullAndOneDashPerCharge) {
     seats(-1, -2, -2, -2);
     place(0, 200, 240);
     if (c.pullRadius > 0) octagon(0, 2, 200 + c.pullDistance, 240, c.pullRadius, 0);
+    player(0, kSwells) = c.swells;
     keyboardStick(c.stickX, 0);
     int dashes = 0;
     for (int frame = 0; frame < c.frames; ++frame) {
@@ -125,7 +132,10 @@ TEST_F(OctagonOfObstaclesTest, WholeRoundsKeepTheSkysRules) {
     while (!app->m_roundOver && frame < 36000) {
       for (int i = 0; i < 8; ++i) radius[i] = object(i, kRadius), state[i] = object(i, kState);
       float alive[4], before[4][2];
-      for (int p = 0; p < 4; ++p) alive[p] = player(p, kAlive), before[p][0] = player(p, kX), before[p][1] = player(p, kY);
+      for (int p = 0; p < 4; ++p) {
+        alive[p] = player(p, kAlive);
+        before[p][0] = player(p, kX), before[p][1] = player(p, kY);
+      }
       frames(1);
       ++frame;
       int beats = static_cast<int>(player(0, kPlayFrames)) / 480;
