@@ -2,8 +2,9 @@
 // octagons that drift, spin, bounce off the walls and each other, and pull the baubles
 // towards themselves, so nobody can simply hang still. Touching an octagon's outline
 // knocks a bauble out. Every eight seconds another octagon forms, as a harmless ghost at
-// first, until eight fill the sky; then they swell, so every round ends. Baubles in play
-// score a point a frame, and the round ends a second after at most one is left.
+// first, until eight fill the sky; then they swell and pull ever harder, so every round
+// ends. Baubles in play score a point a frame; the round ends a second after at most one
+// is left.
 #include <cmath>
 
 #include "game/shell/my_app.h"
@@ -313,7 +314,8 @@ void DrawOctagons(c_MyApp& app) {
 // The computer's plan: each of 16 thrusts and none is flown ahead in a few coarse steps,
 // with the pull felt now, against every octagon carried along its drift (ghosts too, as
 // they may turn solid), the walls and, more lightly, the other baubles, so computers do
-// not all crowd into the same gap; the plan whose closest call is farthest wins. Returns whether it wants to dash.
+// not all crowd into the same gap. The plan whose closest call is farthest wins; when
+// even that one comes close, the computer wants to dash (the return value).
 bool PlanFlight(c_MyApp& app, float* bauble, const Sky& sky) {
   if (bauble[kDaydream] > 0) {
     bauble[kDaydream] -= 1;
@@ -508,7 +510,7 @@ void DrawBauble(c_MyApp& app, int p) {
   app.p_ResetDraw();
 }
 
-void DrawWalls(const Sky& sky, c_MyApp& app) {
+void DrawWalls(c_MyApp& app, const Sky& sky) {
   const float thickness = 3;
   app.p_SetCol(170, 140, 255, 0.5f);
   app.p_Rect(-app.m_camX, -app.m_camY, sky.width, thickness);
@@ -567,7 +569,7 @@ void c_MyApp::p_Game_O() {
     float* octagon = OctagonAt(*this, i);
     if (octagon[kState] != 0) octagon[kTurn] = std::fmod(octagon[kTurn] + octagon[kSpin], 360.0f);
   }
-  DrawWalls(sky, *this);
+  DrawWalls(*this, sky);
   DrawOctagons(*this);
 
   int flying = 0;
