@@ -1,0 +1,206 @@
+// Elevator Patrol frame by frame: lifts obey their riders and answer calls only when
+// free, robots knock out only players in the corridor, gems, the clock, and a computer
+// that rides to its gem and hides from a robot in an open car.
+#include <algorithm>
+#include <vector>
+
+#include "runtime/random.h"
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+const float kWidth = 640 - 96;
+const float kShaftX[3] = {kWidth * 0.18f, kWidth * 0.5f, kWidth * 0.82f};
+const int kX = 1, kLevel = 3, kRiding = 4, kStunned = 7, kBlink = 8, kScore = 95;
+const int kCarLevel = 1, kCarRobot = 4;
+const int kRobotX = 1, kRobotLevel = 2, kRobotVx = 3, kRobotCar = 4;
+const int kGemX = 1, kGemLevel = 2, kGemFlying = 8;
+const int kJoystickControls = 20 + 10 * 1;
+
+// A round in play with no robots or gems, the cars in the lobby and nobody steering.
+class ElevatorPatrolTest : public MinigameTest {
+ protected:
+  void start() {
+    zr_random_Seed = 7;
+    app->p_LoadGame_E();
+    seats(-2, -2, -2, -2);
+    for (int n = 10; n < 100; ++n) object(n, 0) = 0;
+    for (int p = 0; p < 4; ++p) place(p, 40 + 150 * p, 0);
+    skipCountdown();
+  }
+  void place(int p, float x, float level) { player(p, kX) = x, player(p, kLevel) = level; }
+  void robot(float x, float level, float vx) {
+    const float fields[4] = {2, x, level, vx};
+    for (int field = 0; field < 4; ++field) object(10, field) = fields[field];
+  }
+  void gem(int n, float x, float level, float flying = 0) {
+    object(n, 0) = 3, object(n, kGemX) = x, object(n, kGemLevel) = level, object(n, kGemFlying) = flying;
+  }
+  // Up (1), down (-1) or neither on the keyboard and on joystick 1.
+  void wish(int keyboard, int joystick = 0) {
+    keyboardStick(0, -static_cast<float>(keyboard));
+    app->m_controls[kJoystickControls + 2] = -static_cast<float>(joystick);
+  }
+  void frames(int count) { runFrames(&c_MyApp::p_Game_E, count); }
+};
+
+// A keyboard rider in car 0 (with a joystick rider pushing too in one case): a tap goes
+// one floor, holding keeps the car going to the top, pushing against the travel turns it
+// back to the floor just passed, and opposite riders hold it still.
+TEST_F(ElevatorPatrolTest, LiftsFollowTheirRiders) {
+  struct Case {
+    int floor, firstWish, firstFrames, thenWish, thenFrames, joystick;
+    float carAfter;
+  };
+  const Case cases[] = {
+      {0, 1, 1, 0, 0, 0, 1}, {0, 1, 400, 0, 0, 0, 5}, {0, -1, 400, 0, 0, 0, 0}, {4, -1, 40, 0, 0, 0, 2},
+      {2, 1, 20, -1, 5, 0, 2}, {2, 1, 400, 0, 0, -1, 2},
+  };
+  for (const Case& c : cases) {
+    start();
+    seats(-1, 1, -2, -2);
+    object(0, kCarLevel) = object(0, 2) = static_cast<float>(c.floor);
+    place(0, kShaftX[0] - 5, static_cast<float>(c.floor));
+    place(1, c.joystick != 0 ? kShaftX[0] + 5 : 300.0f, static_cast<float>(c.floor));
+    wish(c.firstWish, c.joystick);
+    frames(c.firstFrames);
+    wish(c.thenWish, c.joystick);
+    frames(c.thenFrames);
+    wish(0, 0);
+    frames(400);
+    SCOPED_TRACE(testing::Message() << "from floor " << c.floor << ", wish " << c.firstWish << " for "
+                                    << c.firstFrames << " then " << c.thenWish << " for " << c.thenFrames);
+    EXPECT_EQ(object(0, kCarLevel), c.carAfter);
+    EXPECT_EQ(player(0, kLevel), c.carAfter);
+    EXPECT_EQ(player(0, kRiding), 0);
+    EXPECT_NEAR(player(0, kX), kShaftX[0] - 5, 0.01f);
+  }
+}
+
+// A one-frame press at shaft 1 on floor 4 brings the car up, unless someone stands in
+// it, a robot rides it, or the caller is not at the shaft.
+TEST_F(ElevatorPatrolTest, CallsBringOnlyFreeCars) {
+  const struct {
+    float callerOffset;
+    bool someoneAboard, robotAboard;
+    float carAfter;
+  } cases[] = {{0, false, false, 4}, {10, false, false, 4}, {30, false, false, 0},
+               {0, true, false, 0},  {0, false, true, 0}};
+  for (const auto& c : cases) {
+    start();
+    seats(-1, -2, -2, -2);
+    place(0, kShaftX[1] + c.callerOffset, 4);
+    if (c.someoneAboard) place(1, kShaftX[1], 0);
+    if (c.robotAboard) {
+      robot(kShaftX[1], 0, 1);
+      object(10, kRobotCar) = 2;
+      object(1, kCarRobot) = 11;
+      object(1, 5) = 1000;  // the robot's wait before the car leaves
+    }
+    wish(1);
+    frames(1);
+    wish(0);
+    frames(300);
+    EXPECT_EQ(object(1, kCarLevel), c.carAfter) << "caller " << c.callerOffset << " from the shaft";
+  }
+}
+
+// A robot touching a player in the corridor scatters up to three gems and stuns the
+// player; a player in an open car, one still blinking or one on another floor is safe,
+// and a robot waiting inside a car is no shelter.
+TEST_F(ElevatorPatrolTest, RobotsKnockOutOnlyExposedPlayers) {
+  const struct {
+    float playerX, level, blink;
+    bool robotInCar;
+    float scoreBefore, scoreAfter;
+  } cases[] = {
+      {200, 2, 0, false, 5, 2},          {200, 2, 0, false, 1, 0},          {kShaftX[1], 0, 0, false, 4, 4},
+      {200, 2, 50, false, 4, 4},         {200, 3, 0, false, 4, 4},          {kShaftX[1], 0, 0, true, 2, 0},
+  };
+  for (const auto& c : cases) {
+    start();
+    place(0, c.playerX, c.level);
+    player(0, kBlink) = c.blink;
+    player(0, kScore) = c.scoreBefore;
+    robot(c.playerX + 10, c.robotInCar || c.playerX == kShaftX[1] ? 0 : 2, 0);
+    if (c.robotInCar) {
+      object(10, kRobotCar) = 2;
+      object(1, kCarRobot) = 11;
+      object(1, 5) = 1000;
+    }
+    frames(1);
+    bool out = c.scoreAfter < c.scoreBefore;
+    SCOPED_TRACE(testing::Message() << "player at " << c.playerX << " on floor " << c.level);
+    EXPECT_EQ(player(0, kScore), c.scoreAfter);
+    EXPECT_EQ(player(0, kStunned), out ? 100 : 0);
+    std::vector<int> scattered;
+    for (int n = 50; n < 100; ++n)
+      if (object(n, 0) == 3 && object(n, kGemFlying) != 0) scattered.push_back(n);
+    EXPECT_EQ(scattered.size(), static_cast<size_t>(c.scoreBefore - c.scoreAfter));
+    // The scattered gems land on the player's floor, where anyone can pick them up.
+    frames(120);
+    for (int n : scattered) {
+      EXPECT_EQ(object(n, kGemFlying), 0);
+      EXPECT_EQ(object(n, kGemLevel), c.level);
+    }
+  }
+}
+
+// Walking over a landed gem on one's own floor scores it; a flying gem, a gem on another
+// floor and a gem passed while riding are left. The clock stands still in the countdown,
+// then the round ends on the 5401st frame of play.
+TEST_F(ElevatorPatrolTest, GemsScoreOnContactAndTheClockEndsTheRound) {
+  const struct {
+    float gemX, gemLevel, flying;
+    bool riding;
+    float score;
+  } cases[] = {{210, 1, 0, false, 1}, {190, 1, 0, false, 1}, {220, 1, 0, false, 0},
+               {200, 1, 1, false, 0}, {200, 2, 0, false, 0}, {kShaftX[1], 1, 0, true, 0}};
+  for (const auto& c : cases) {
+    start();
+    place(0, c.riding ? kShaftX[1] : 200, 1);
+    if (c.riding) player(0, kRiding) = 2, object(1, kCarLevel) = 1, object(1, 3) = 1, object(1, 2) = 2;
+    gem(50, c.gemX, c.gemLevel, c.flying);
+    frames(1);
+    EXPECT_EQ(player(0, kScore), c.score) << "gem at " << c.gemX << " on floor " << c.gemLevel;
+  }
+
+  start();
+  app->m_introTimer = 160;
+  frames(160);
+  EXPECT_EQ(app->m_timeLeft, 5400);
+  int played = 0;
+  for (; app->m_roundOver == 0 && played < 6000; ++played) frames(1);
+  EXPECT_EQ(played, 5401);
+}
+
+// A computer in the lobby rides to a cluster of gems upstairs without passing their
+// floor; one whose way is blocked by an oncoming robot shelters in the open car between
+// them and is never knocked out.
+TEST_F(ElevatorPatrolTest, ComputerRidesToItsGemsAndHidesFromRobots) {
+  const struct {
+    float gemX, gemLevel, robotX;
+  } cases[] = {{400, 3, -1}, {60, 5, -1}, {480, 2, -1}, {300, 0, 200}};
+  for (const auto& c : cases) {
+    start();
+    seats(0, -2, -2, -2);
+    place(0, 60, 0);
+    // Five gems together keep new ones from appearing elsewhere.
+    for (int n = 0; n < 5; ++n) gem(50 + n, c.gemX + n, c.gemLevel);
+    if (c.robotX >= 0) robot(c.robotX, 0, -1);
+    float highest = 0;
+    bool knockedOut = false;
+    int played = 0;
+    for (; player(0, kScore) < 5 && played < 1000; ++played) {
+      frames(1);
+      highest = std::max(highest, player(0, kLevel));
+      knockedOut = knockedOut || player(0, kStunned) > 0;
+    }
+    SCOPED_TRACE(testing::Message() << "gems at " << c.gemX << " on floor " << c.gemLevel);
+    EXPECT_EQ(player(0, kScore), 5);
+    EXPECT_EQ(highest, c.gemLevel);
+    EXPECT_FALSE(knockedOut);
+  }
+}
+
+}  // namespace
