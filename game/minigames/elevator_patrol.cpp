@@ -26,7 +26,6 @@ const int kFacing = 5;    // 1 right, -1 left
 const int kStep = 6;      // walk phase in degrees
 const int kStunned = 7;   // frames left lying knocked out
 const int kBlink = 8;     // frames left of safety from robots (counts through the stun)
-const int kWish = 9;      // this frame: 1 up, -1 down, 0 neither
 const int kGoalGem = 11;  // the computer's gem (object number), -1 none
 const int kGoalShaft = 12;
 const int kPlanTimer = 13;
@@ -50,7 +49,6 @@ const int kCarTarget = 2;
 const int kCarTravel = 3;  // 1 up, -1 down, 0 stopped
 const int kCarRobot = 4;   // robot object + 1 while a robot is aboard
 const int kCarTimer = 5;   // the robot's wait before the car leaves or it walks out
-const int kCarCalled = 6;  // 1 while the car answers a call
 const int kCarWish = 7;    // the riders' wishes added up this frame
 
 // Robots: objects 10..16.
@@ -185,20 +183,15 @@ void StartCar(float* car, float target) {
 // An up or down press: inside a car it adds to the riders' wish; at a shaft it calls the
 // car when that car is free.
 void Press(c_MyApp& app, int p, int wish) {
-  float* row = Row(app, p);
-  row[kWish] = static_cast<float>(wish);
   if (wish == 0) return;
   int inside = CarOf(app, p);
   if (inside >= 0) {
     Car(app, inside)[kCarWish] += static_cast<float>(wish);
     return;
   }
+  float* row = Row(app, p);
   int shaft = ShaftAt(BuildingOf(app), row[kX]);
-  if (shaft < 0 || !CarFree(app, shaft)) return;
-  float* car = Car(app, shaft);
-  if (SameFloor(car[kCarLevel], row[kLevel])) return;
-  StartCar(car, row[kLevel]);
-  car[kCarCalled] = 1;
+  if (shaft >= 0 && CarFree(app, shaft)) StartCar(Car(app, shaft), row[kLevel]);
 }
 
 void Walk(c_MyApp& app, int p, float input) {
@@ -232,7 +225,6 @@ float* Threat(c_MyApp& app, float x, float level) {
   }
   return nearest;
 }
-
 
 bool RobotNear(c_MyApp& app, float x, float level, float reach) {
   for (int r = kFirstRobot; r < kFirstRobot + kMostRobots; ++r) {
@@ -410,7 +402,6 @@ void PlayPlayer(c_MyApp& app, int p, bool playing) {
   if (row[kBlink] > 0) row[kBlink] -= 1;
   if (row[kStunned] > 0) {
     row[kStunned] -= 1;
-    row[kWish] = 0;
     return;
   }
   float walk = 0;
@@ -431,7 +422,6 @@ void PlayPlayer(c_MyApp& app, int p, bool playing) {
 void StopCar(c_MyApp& app, int c) {
   float* car = Car(app, c);
   car[kCarTravel] = 0;
-  car[kCarCalled] = 0;
   if (car[kCarRobot] > 0) car[kCarTimer] = kRobotExitWait;
   for (int p = 0; p < kPlayers; ++p) {
     float* row = Row(app, p);
@@ -443,7 +433,8 @@ void StopCar(c_MyApp& app, int c) {
 
 // A stopped car leaves when its riders wish it to (or its robot's wait is over); a moving
 // car turns back when its riders push against it, and at each floor goes on only while
-// they still push its way.
+// they still push its way. A car answering a call or carrying a robot has no riders, so
+// nothing pushes it.
 void MoveCar(c_MyApp& app, int c) {
   float* car = Car(app, c);
   float wish = Sign(car[kCarWish]);
@@ -464,9 +455,8 @@ void MoveCar(c_MyApp& app, int c) {
     StartCar(car, target);
     return;
   }
-  bool ridden = car[kCarCalled] == 0 && car[kCarRobot] == 0;
   float travel = car[kCarTravel];
-  if (ridden && wish == -travel) {
+  if (wish == -travel) {
     travel = -travel;
     car[kCarTravel] = travel;
     car[kCarTarget] = travel > 0 ? std::ceil(car[kCarLevel]) : std::floor(car[kCarLevel]);
@@ -475,7 +465,7 @@ void MoveCar(c_MyApp& app, int c) {
   if ((car[kCarLevel] - car[kCarTarget]) * travel >= 0) {
     car[kCarLevel] = car[kCarTarget];
     float next = car[kCarTarget] + travel;
-    if (ridden && wish == travel && next >= 0 && next <= kTopFloor) {
+    if (wish == travel && next >= 0 && next <= kTopFloor) {
       car[kCarTarget] = next;
     } else {
       StopCar(app, c);
