@@ -37,9 +37,6 @@ const int kScore = 95;
 // Game-wide values kept in player 0's row.
 const int kPlayFrames = 60;
 const int kRobotsJoined = 61;
-const int kBuildingW = 62;
-const int kGroundY = 63;
-const int kFloorGap = 64;
 
 // Cars: objects 0..2.
 const int kCars = 3;
@@ -77,15 +74,20 @@ const int kGemFlying = 8;
 
 const int kFloors = 6;
 const int kTopFloor = kFloors - 1;
-const float kShaftAt[kCars] = {0.18f, 0.5f, 0.82f};
 const int kPanel = 96;
+// The game plays in building units: 544 across (the screen left of the panel at 640 x
+// 480) and floors by number; only the drawing is scaled to the screen of the moment, so
+// a window resized mid-round shows the same building.
+const float kWidth = 544;
+const float kShaftAt[kCars] = {0.18f, 0.5f, 0.82f};
 const float kRoofY = 40;
 const float kGroundGap = 10;
+const float kFullGap = (480 - kGroundGap - kRoofY) / kFloors;
 const float kWallInset = 16;
 const float kCarHalf = 18;
 const float kAboardReach = 12;  // how far from a shaft's centre a player is inside its car
 const float kWalkSpeed = 1.6f;
-const float kCarSpeed = 2.4f;  // pixels a frame
+const float kCarStep = 1.0f / 30;  // floors a frame
 const float kStickPress = 0.5f;
 const float kTouch = 16;
 const float kGemReach = 14;
@@ -123,16 +125,22 @@ const int kGiveUpInCar = 45;
 const int kGiveUpAtShaft = 240;
 const int kAvoidFrames = 240;
 
-struct Building {
-  float width, groundY, gap;
+// Where the building is drawn on the screen of this frame: building x to screen x, a
+// floor's line on the screen, and the scale of sprites and of heights above a floor.
+struct View {
+  float scaleX, groundY, gap, size;
+  float X(float x) const { return x * scaleX; }
+  float FloorY(float level) const { return groundY - level * gap; }
 };
 
-Building BuildingOf(const c_MyApp& app) {
-  return {app.m_players[kBuildingW], app.m_players[kGroundY], app.m_players[kFloorGap]};
+View ViewOf(const c_MyApp& app) {
+  float width = zr_TinselJumble_jscrw - app.m_panelWidth;
+  float groundY = zr_TinselJumble_jscrh - kGroundGap;
+  float gap = (groundY - kRoofY) / kFloors;
+  return {width / kWidth, groundY, gap, std::min(1.0f, gap / kFullGap)};
 }
 
-float FloorY(const Building& b, float level) { return b.groundY - level * b.gap; }
-float ShaftX(const Building& b, int car) { return b.width * kShaftAt[car]; }
+float ShaftX(int car) { return kWidth * kShaftAt[car]; }
 
 float* Row(c_MyApp& app, int p) { return app.m_players.Data() + p * kStride; }
 float* ObjectAt(c_MyApp& app, int n) { return app.m_objects.Data() + n * kObjectStride; }
@@ -147,19 +155,18 @@ bool SameFloor(float a, float b) { return std::fabs(a - b) < 0.05f; }
 int CarOf(c_MyApp& app, int p) {
   float* row = Row(app, p);
   if (row[kRiding] > 0) return static_cast<int>(row[kRiding]) - 1;
-  Building b = BuildingOf(app);
   for (int c = 0; c < kCars; ++c) {
     float* car = Car(app, c);
     if (car[kCarTravel] == 0 && car[kCarRobot] == 0 && SameFloor(car[kCarLevel], row[kLevel]) &&
-        std::fabs(row[kX] - ShaftX(b, c)) <= kAboardReach)
+        std::fabs(row[kX] - ShaftX(c)) <= kAboardReach)
       return c;
   }
   return -1;
 }
 
-int ShaftAt(const Building& b, float x) {
+int ShaftAt(float x) {
   for (int c = 0; c < kCars; ++c)
-    if (std::fabs(x - ShaftX(b, c)) <= kAboardReach) return c;
+    if (std::fabs(x - ShaftX(c)) <= kAboardReach) return c;
   return -1;
 }
 
@@ -190,20 +197,19 @@ void Press(c_MyApp& app, int p, int wish) {
     return;
   }
   float* row = Row(app, p);
-  int shaft = ShaftAt(BuildingOf(app), row[kX]);
+  int shaft = ShaftAt(row[kX]);
   if (shaft >= 0 && CarFree(app, shaft)) StartCar(Car(app, shaft), row[kLevel]);
 }
 
 void Walk(c_MyApp& app, int p, float input) {
   float* row = Row(app, p);
-  Building b = BuildingOf(app);
   if (std::fabs(input) > 0.1f) {
     row[kFacing] = Sign(input);
     row[kStep] = std::fmod(row[kStep] + 12 * std::fabs(input), 360.0f);
   }
-  row[kX] = Clamped(row[kX] + input * kWalkSpeed, kWallInset, b.width - kWallInset);
+  row[kX] = Clamped(row[kX] + input * kWalkSpeed, kWallInset, kWidth - kWallInset);
   if (row[kRiding] > 0) {
-    float centre = ShaftX(b, static_cast<int>(row[kRiding]) - 1);
+    float centre = ShaftX(static_cast<int>(row[kRiding]) - 1);
     row[kX] = Clamped(row[kX], centre - kAboardReach, centre + kAboardReach);
   }
 }
@@ -252,7 +258,6 @@ float CarWait(c_MyApp& app, int p, int c) {
 // random dither so that four computers spread out) and the shaft to reach it by.
 void Plan(c_MyApp& app, int p) {
   float* row = Row(app, p);
-  Building b = BuildingOf(app);
   int riding = static_cast<int>(row[kRiding]) - 1;
   float bestCost = 0;
   int bestGem = -1;
@@ -266,12 +271,12 @@ void Plan(c_MyApp& app, int p) {
     if (riding >= 0) {
       shaft = riding;
       cost = std::fabs(Car(app, riding)[kCarLevel] - gem[kGemLevel]) * kFloorFrames +
-             std::fabs(ShaftX(b, riding) - gem[kGemX]) / kWalkSpeed;
+             std::fabs(ShaftX(riding) - gem[kGemX]) / kWalkSpeed;
     } else if (!SameFloor(gem[kGemLevel], row[kLevel])) {
       float ride = std::fabs(row[kLevel] - gem[kGemLevel]) * kFloorFrames;
       for (int c = 0; c < kCars; ++c) {
-        float via = std::fabs(row[kX] - ShaftX(b, c)) / kWalkSpeed + CarWait(app, p, c) + ride +
-                    std::fabs(ShaftX(b, c) - gem[kGemX]) / kWalkSpeed;
+        float via = std::fabs(row[kX] - ShaftX(c)) / kWalkSpeed + CarWait(app, p, c) + ride +
+                    std::fabs(ShaftX(c) - gem[kGemX]) / kWalkSpeed;
         if (shaft < 0 || via < cost) {
           cost = via;
           shaft = c;
@@ -305,29 +310,27 @@ float StepTo(float from, float to) { return Clamped((to - from) / kWalkSpeed, -1
 // calling the car of any shaft on the way.
 void Flee(c_MyApp& app, int p, const float* robot, float& walk, int& wish) {
   float* row = Row(app, p);
-  Building b = BuildingOf(app);
   float toRobot = robot[kRobotX] - row[kX];
   int refuge = -1;
   for (int c = 0; c < kCars; ++c) {
     float* car = Car(app, c);
     if (car[kCarTravel] != 0 || car[kCarRobot] != 0 || !SameFloor(car[kCarLevel], row[kLevel])) continue;
-    float toShaft = ShaftX(b, c) - row[kX];
+    float toShaft = ShaftX(c) - row[kX];
     bool beyondRobot = toShaft * toRobot > 0 && std::fabs(toShaft) > std::fabs(toRobot) - kTouch - kAboardReach;
     if (beyondRobot) continue;
-    if (refuge < 0 || std::fabs(toShaft) < std::fabs(ShaftX(b, refuge) - row[kX])) refuge = c;
+    if (refuge < 0 || std::fabs(toShaft) < std::fabs(ShaftX(refuge) - row[kX])) refuge = c;
   }
   if (refuge >= 0) {
-    walk = StepTo(row[kX], ShaftX(b, refuge));
+    walk = StepTo(row[kX], ShaftX(refuge));
     return;
   }
   walk = toRobot > 0 ? -1.0f : 1.0f;
-  if (ShaftAt(b, row[kX]) >= 0) wish = 1;
+  if (ShaftAt(row[kX]) >= 0) wish = 1;
 }
 
 // The computer's walk and up/down wish for this frame.
 void Think(c_MyApp& app, int p, float& walk, int& wish) {
   float* row = Row(app, p);
-  Building b = BuildingOf(app);
   if (row[kAvoidTimer] > 0) row[kAvoidTimer] -= 1;
   row[kPlanTimer] -= 1;
   int goal = static_cast<int>(row[kGoalGem]);
@@ -369,7 +372,7 @@ void Think(c_MyApp& app, int p, float& walk, int& wish) {
     walk = StepTo(row[kX], gem[kGemX]);
     return;
   }
-  float shaftX = ShaftX(b, shaft);
+  float shaftX = ShaftX(shaft);
   if (std::fabs(shaftX - row[kX]) > 1) {
     walk = StepTo(row[kX], shaftX);
     row[kWaited] = 0;
@@ -391,9 +394,10 @@ void Collect(c_MyApp& app, int p) {
     gem[0] = 0;
     row[kScore] += 1;
     app.p_PlaySFX(kGemSound);
-    float y = FloorY(BuildingOf(app), gem[kGemLevel]) - 12;
+    View view = ViewOf(app);
+    float y = view.FloorY(gem[kGemLevel]) - 12 * view.size;
     for (int spark = 0; spark < 10; ++spark)
-      app.p_ThrowParticle(gem[kGemX], y, 5, kGemInk[static_cast<int>(gem[kGemColour]) & 3], spark * 36.0f, 2.5f);
+      app.p_ThrowParticle(view.X(gem[kGemX]), y, 5, kGemInk[static_cast<int>(gem[kGemColour]) & 3], spark * 36.0f, 2.5f);
   }
 }
 
@@ -461,7 +465,7 @@ void MoveCar(c_MyApp& app, int c) {
     car[kCarTravel] = travel;
     car[kCarTarget] = travel > 0 ? std::ceil(car[kCarLevel]) : std::floor(car[kCarLevel]);
   }
-  car[kCarLevel] += travel * kCarSpeed / BuildingOf(app).gap;
+  car[kCarLevel] += travel * kCarStep;
   if ((car[kCarLevel] - car[kCarTarget]) * travel >= 0) {
     car[kCarLevel] = car[kCarTarget];
     float next = car[kCarTarget] + travel;
@@ -500,8 +504,9 @@ void KnockOut(c_MyApp& app, int p) {
   }
   app.p_PlaySFX(kBumpSound);
   app.p_PlaySFX(kOutSound);
+  View view = ViewOf(app);
   for (int spark = 0; spark < 12; ++spark)
-    app.p_ThrowParticle(row[kX], row[kY], 5, app.p_PlayCol(p), spark * 30.0f, 3);
+    app.p_ThrowParticle(view.X(row[kX]), row[kY], 5, app.p_PlayCol(p), spark * 30.0f, 3);
 }
 
 // Patrols along its floor, turning at the end walls and now and then on a whim; at a
@@ -509,13 +514,12 @@ void KnockOut(c_MyApp& app, int p) {
 // player it touches in the corridor is knocked out.
 void MoveRobot(c_MyApp& app, int r, float speed, bool playing) {
   float* robot = ObjectAt(app, r);
-  Building b = BuildingOf(app);
   if (robot[kRobotRest] > 0) robot[kRobotRest] -= 1;
   robot[kRobotBob] = std::fmod(robot[kRobotBob] + 9 * speed, 360.0f);
   int aboard = static_cast<int>(robot[kRobotCar]) - 1;
   if (aboard >= 0) {
     float* car = Car(app, aboard);
-    robot[kRobotX] = ShaftX(b, aboard);
+    robot[kRobotX] = ShaftX(aboard);
     robot[kRobotLevel] = car[kCarLevel];
     if (car[kCarTravel] == 0 && car[kCarTarget] == car[kCarLevel] && car[kCarTimer] <= 0) {
       robot[kRobotCar] = 0;
@@ -526,14 +530,14 @@ void MoveRobot(c_MyApp& app, int r, float speed, bool playing) {
     float before = robot[kRobotX];
     robot[kRobotX] += robot[kRobotVx] * speed;
     if (robot[kRobotX] < kWallInset) robot[kRobotVx] = std::fabs(robot[kRobotVx]);
-    if (robot[kRobotX] > b.width - kWallInset) robot[kRobotVx] = -std::fabs(robot[kRobotVx]);
-    robot[kRobotX] = Clamped(robot[kRobotX], kWallInset, b.width - kWallInset);
+    if (robot[kRobotX] > kWidth - kWallInset) robot[kRobotVx] = -std::fabs(robot[kRobotVx]);
+    robot[kRobotX] = Clamped(robot[kRobotX], kWallInset, kWidth - kWallInset);
     if (robot[kRobotRest] <= 0 && zr_random_Rnd() * 400 < 1) {
       robot[kRobotVx] = -robot[kRobotVx];
       robot[kRobotRest] = 120;
     }
     for (int c = 0; c < kCars && robot[kRobotRest] <= 0; ++c) {
-      float shaftX = ShaftX(b, c);
+      float shaftX = ShaftX(c);
       float* car = Car(app, c);
       if ((before - shaftX) * (robot[kRobotX] - shaftX) > 0 || !SameFloor(car[kCarLevel], robot[kRobotLevel]) ||
           !CarFree(app, c))
@@ -564,10 +568,9 @@ void MoveRobot(c_MyApp& app, int r, float speed, bool playing) {
 void JoinRobot(c_MyApp& app) {
   float& joined = app.m_players[kRobotsJoined];
   if (joined >= kMostRobots - kStartRobots || app.m_players[kPlayFrames] < (joined + 1) * kRobotEvery) return;
-  Building b = BuildingOf(app);
   int level = app.p_Rand(0, kTopFloor);
   bool fromLeft = zr_random_Rnd() < 0.5f;
-  float x = fromLeft ? kWallInset : b.width - kWallInset;
+  float x = fromLeft ? kWallInset : kWidth - kWallInset;
   for (int p = 0; p < kPlayers; ++p) {
     float* row = Row(app, p);
     if (SameFloor(row[kLevel], static_cast<float>(level)) && std::fabs(row[kX] - x) < 120) return;
@@ -581,8 +584,10 @@ void JoinRobot(c_MyApp& app) {
     robot[kRobotVx] = (fromLeft ? 1.0f : -1.0f) * (0.8f + zr_random_Rnd() * 0.3f);
     robot[kRobotRest] = 60;
     joined += 1;
+    View view = ViewOf(app);
     for (int puff = 0; puff < 10; ++puff)
-      app.p_ThrowParticle(x, FloorY(b, static_cast<float>(level)) - 16, 4, 9, puff * 36.0f, 1.5f);
+      app.p_ThrowParticle(view.X(x), view.FloorY(static_cast<float>(level)) - 16 * view.size, 4, 9, puff * 36.0f,
+                          1.5f);
     return;
   }
 }
@@ -600,15 +605,14 @@ void PlaceGem(c_MyApp& app, int level, float x) {
   gem[kGemFlying] = 0;
 }
 
-float RandomX(const Building& b) { return kWallInset + 8 + zr_random_Rnd() * (b.width - 2 * (kWallInset + 8)); }
+float RandomX() { return kWallInset + 8 + zr_random_Rnd() * (kWidth - 2 * (kWallInset + 8)); }
 
 // Keeps five gems on the board (eight in the last seconds), never close to a player.
 void SpawnGem(c_MyApp& app, int onBoard) {
   int wanted = app.m_timeLeft < kRushFrames ? kGemsInRush : kGemsOnBoard;
   if (onBoard >= wanted || zr_random_Rnd() * 30 >= 1) return;
-  Building b = BuildingOf(app);
   int level = app.p_Rand(0, kTopFloor);
-  float x = RandomX(b);
+  float x = RandomX();
   for (int p = 0; p < kPlayers; ++p) {
     float* row = Row(app, p);
     if (SameFloor(row[kLevel], static_cast<float>(level)) && std::fabs(row[kX] - x) < kGemClear) return;
@@ -618,8 +622,7 @@ void SpawnGem(c_MyApp& app, int onBoard) {
 
 // Flying gems arc, bounce off the end walls and land; every gem bobs where it lies.
 // Returns the number of gems in the building.
-int MoveAndDrawGems(c_MyApp& app) {
-  Building b = BuildingOf(app);
+int MoveAndDrawGems(c_MyApp& app, const View& view) {
   int onBoard = 0;
   for (int g = kFirstGem; g <= kLastGem; ++g) {
     float* gem = ObjectAt(app, g);
@@ -628,8 +631,8 @@ int MoveAndDrawGems(c_MyApp& app) {
     gem[kGemAge] += 1;
     if (gem[kGemFlying] != 0) {
       gem[kGemX] += gem[kGemVx];
-      if (gem[kGemX] < kWallInset || gem[kGemX] > b.width - kWallInset) gem[kGemVx] = -gem[kGemVx];
-      gem[kGemX] = Clamped(gem[kGemX], kWallInset, b.width - kWallInset);
+      if (gem[kGemX] < kWallInset || gem[kGemX] > kWidth - kWallInset) gem[kGemVx] = -gem[kGemVx];
+      gem[kGemX] = Clamped(gem[kGemX], kWallInset, kWidth - kWallInset);
       gem[kGemHeight] += gem[kGemVh];
       gem[kGemVh] -= 0.2f;
       if (gem[kGemHeight] <= 0) {
@@ -638,90 +641,95 @@ int MoveAndDrawGems(c_MyApp& app) {
       }
     }
     float bob = gem[kGemFlying] != 0 ? 0 : 2 * std::sin(gem[kGemAge] * 0.07f);
-    app.p_SetSize(0.6f * std::min(1.0f, 0.2f + gem[kGemAge] / 15));
-    app.p_DrawGfx(gem[kGemX], FloorY(b, gem[kGemLevel]) - 12 - gem[kGemHeight] + bob,
+    app.p_SetSize(0.6f * view.size * std::min(1.0f, 0.2f + gem[kGemAge] / 15));
+    app.p_DrawGfx(view.X(gem[kGemX]), view.FloorY(gem[kGemLevel]) - (12 + gem[kGemHeight] - bob) * view.size,
                   kGemArt + (static_cast<int>(gem[kGemColour]) & 3));
   }
   app.p_ResetDraw();
   return onBoard;
 }
 
-// The building: night sky, walls, floor slabs, the three dark shafts, a snowy roof with
-// a string of lights, a tree in the lobby, and the bar of time left under the roof.
-void DrawBuilding(c_MyApp& app, const Building& b) {
-  float roofY = FloorY(b, kFloors);
+// The building: walls, floor slabs, the three dark shafts, a snowy roof with a string of
+// lights, a tree in the lobby, and the bar of time left under the roof.
+void DrawBuilding(c_MyApp& app, const View& view) {
+  float width = view.X(kWidth);
+  float roofY = view.FloorY(kFloors);
   app.p_SetCol(60, 44, 58);
-  app.p_Rect(4, roofY, b.width - 8, b.groundY - roofY + 6);
+  app.p_Rect(4, roofY, width - 8, view.groundY - roofY + 6);
   for (int level = 0; level < kFloors; ++level) {
-    float top = FloorY(b, level + 1.0f) + 6;
-    float bottom = FloorY(b, static_cast<float>(level));
+    float top = view.FloorY(level + 1.0f) + 6;
+    float bottom = view.FloorY(static_cast<float>(level));
     if (level % 2 == 0) {
       app.p_SetCol(96, 66, 78);
     } else {
       app.p_SetCol(86, 70, 92);
     }
-    app.p_Rect(8, top, b.width - 16, bottom - top);
+    app.p_Rect(8, top, width - 16, bottom - top);
     app.p_SetCol(64, 44, 56);
-    app.p_Rect(8, bottom - 10, b.width - 16, 10);
+    app.p_Rect(8, bottom - 10 * view.size, width - 16, 10 * view.size);
   }
   for (int c = 0; c < kCars; ++c) {
     app.p_SetCol(24, 20, 32);
-    app.p_Rect(ShaftX(b, c) - 21, roofY + 6, 42, b.groundY - roofY - 6);
+    app.p_Rect(view.X(ShaftX(c)) - 21 * view.size, roofY + 6, 42 * view.size, view.groundY - roofY - 6);
   }
   for (int level = 0; level <= kFloors; ++level) {
     app.p_SetCol(150, 140, 152);
-    app.p_Rect(4, FloorY(b, static_cast<float>(level)), b.width - 8, 6);
+    app.p_Rect(4, view.FloorY(static_cast<float>(level)), width - 8, 6);
   }
   app.p_SetCol(240, 245, 255);
-  app.p_Rect(0, roofY - 6, b.width, 7);
-  int lights = static_cast<int>(b.width / 24);
+  app.p_Rect(0, roofY - 6, width, 7);
+  int lights = static_cast<int>(width / 24);
   int frames = static_cast<int>(app.m_players[kPlayFrames]);
   for (int n = 0; n < lights; ++n) {
     app.p_Ink(kGemInk[(n + frames / 20) % 4], 1);
     app.p_Oval(12 + n * 24.0f, roofY - 8, 3, 3);
   }
   app.p_ResetDraw();
-  float lobbyY = b.groundY;
-  app.p_DrawGfx(b.width * 0.36f, lobbyY - 22, kTreeArt);
-  app.p_SetSize(0.6f);
-  app.p_DrawGfx(b.width * 0.36f - 18, lobbyY - 10, kPresentArt);
-  app.p_DrawGfx(b.width * 0.36f + 18, lobbyY - 10, kPresentArt + 2);
+  float treeX = view.X(kWidth * 0.36f);
+  app.p_SetSize(view.size);
+  app.p_DrawGfx(treeX, view.groundY - 22 * view.size, kTreeArt);
+  app.p_SetSize(0.6f * view.size);
+  app.p_DrawGfx(treeX - 18 * view.size, view.groundY - 10 * view.size, kPresentArt);
+  app.p_DrawGfx(treeX + 18 * view.size, view.groundY - 10 * view.size, kPresentArt + 2);
   app.p_ResetDraw();
   float left = std::max(0, app.m_timeLeft) / static_cast<float>(kRoundFrames);
   app.p_SetCol(255, 210, 80, 0.6f);
-  app.p_Rect(12, roofY - 18, (b.width - 24) * std::min(left, 1.0f), 3);
+  app.p_Rect(12, roofY - 18, (width - 24) * std::min(left, 1.0f), 3);
   app.p_ResetDraw();
 }
 
 // Each car in its shaft with its cable, the landing doors on every floor (open where the
 // car stands, see-through steel elsewhere) and a lamp over each door: green for the car
 // here, amber for the car on its way here.
-void DrawCars(c_MyApp& app, const Building& b) {
-  float roofY = FloorY(b, kFloors);
+void DrawCars(c_MyApp& app, const View& view) {
+  float roofY = view.FloorY(kFloors);
+  float half = kCarHalf * view.size;
+  float doorW = 20 * view.size;
+  float height = view.gap - 8;
   for (int c = 0; c < kCars; ++c) {
     float* car = Car(app, c);
-    float x = ShaftX(b, c);
-    float bottom = FloorY(b, car[kCarLevel]);
-    float height = b.gap - 8;
+    float x = view.X(ShaftX(c));
+    float bottom = view.FloorY(car[kCarLevel]);
     app.p_SetCol(120, 120, 130);
     app.p_Line(x, roofY + 6, x, bottom - height);
     app.p_SetCol(205, 160, 70);
-    app.p_Rect(x - kCarHalf, bottom - height, 2 * kCarHalf, height);
+    app.p_Rect(x - half, bottom - height, 2 * half, height);
+    // A robot's car is lit a cold green.
     app.p_SetCol(car[kCarRobot] > 0 ? 200.0f : 250.0f, 228, car[kCarRobot] > 0 ? 200.0f : 160.0f);
-    app.p_Rect(x - kCarHalf + 3, bottom - height + 3, 2 * kCarHalf - 6, height - 6);
+    app.p_Rect(x - half + 3, bottom - height + 3, 2 * half - 6, height - 6);
     for (int level = 0; level < kFloors; ++level) {
-      float floorY = FloorY(b, static_cast<float>(level));
+      float floorY = view.FloorY(static_cast<float>(level));
       float doorTop = floorY - height;
       bool here = car[kCarTravel] == 0 && car[kCarLevel] == level;
       if (here) {
         app.p_SetCol(150, 150, 165, 1);
-        app.p_Rect(x - 21, doorTop, 3, height);
-        app.p_Rect(x + 18, doorTop, 3, height);
+        app.p_Rect(x - doorW - 1, doorTop, 3, height);
+        app.p_Rect(x + doorW - 2, doorTop, 3, height);
         app.p_SetCol(80, 255, 110, 1);
       } else {
         app.p_SetCol(150, 150, 165, 0.45f);
-        app.p_Rect(x - 20, doorTop, 19.5f, height);
-        app.p_Rect(x + 0.5f, doorTop, 19.5f, height);
+        app.p_Rect(x - doorW, doorTop, doorW - 0.5f, height);
+        app.p_Rect(x + 0.5f, doorTop, doorW - 0.5f, height);
         bool coming = car[kCarTravel] != 0 && car[kCarTarget] == level;
         if (coming) {
           app.p_SetCol(255, 170, 40, 1);
@@ -731,47 +739,52 @@ void DrawCars(c_MyApp& app, const Building& b) {
       }
       app.p_Oval(x, doorTop - 5, 2.5f, 2.5f);
       app.p_SetCol(150, 140, 152, 0.6f);
-      app.p_Rect(x - 21, floorY, 42, 6);
+      app.p_Rect(x - doorW - 1, floorY, 2 * doorW + 2, 6);
     }
   }
   app.p_ResetDraw();
 }
 
-void DrawRobot(c_MyApp& app, const float* robot, const Building& b) {
+void DrawRobot(c_MyApp& app, const float* robot, const View& view) {
   float facing = robot[kRobotVx] < 0 ? -1.0f : 1.0f;
-  float floorY = FloorY(b, robot[kRobotLevel]);
-  float y = floorY - 17 + std::sin(robot[kRobotBob] * 0.0174533f) * 1.5f;
+  float x = view.X(robot[kRobotX]);
+  float floorY = view.FloorY(robot[kRobotLevel]);
+  float y = floorY - (17 - std::sin(robot[kRobotBob] * 0.0174533f) * 1.5f) * view.size;
+  float size = view.size;
   app.p_SetCol(40, 40, 48);
-  app.p_Oval(robot[kRobotX] - 7, floorY - 4, 4, 4);
-  app.p_Oval(robot[kRobotX] + 7, floorY - 4, 4, 4);
+  app.p_Oval(x - 7 * size, floorY - 4 * size, 4 * size, 4 * size);
+  app.p_Oval(x + 7 * size, floorY - 4 * size, 4 * size, 4 * size);
   if (robot[kRobotCar] == 0) {
     // The red scanning light it throws ahead.
     app.p_SetCol(255, 40, 40, 0.22f);
-    app.p_Rect(facing > 0 ? robot[kRobotX] + 12 : robot[kRobotX] - 34, y - 3, 22, 8);
+    app.p_Rect(facing > 0 ? x + 12 * size : x - 34 * size, y - 3 * size, 22 * size, 8 * size);
   }
   app.p_ResetDraw();
-  app.p_SetSize(facing * 0.8f, 0.8f);
-  app.p_DrawGfx(robot[kRobotX], y, kRobotArt);
+  app.p_SetSize(facing * 0.8f * size, 0.8f * size);
+  app.p_DrawGfx(x, y, kRobotArt);
   app.p_ResetDraw();
 }
 
-void DrawPlayer(c_MyApp& app, int p, const Building& b) {
+// A runner facing its way, bobbing and swaying as it walks; lying on its side while
+// stunned, and flickering while robots cannot touch it.
+void DrawPlayer(c_MyApp& app, int p, const View& view) {
   float* row = Row(app, p);
-  float floorY = FloorY(b, row[kLevel]);
+  float x = view.X(row[kX]);
+  float floorY = view.FloorY(row[kLevel]);
   float step = row[kStep] * 0.0174533f;
-  row[kY] = floorY - 15 - std::fabs(std::sin(step)) * 2;
+  row[kY] = floorY - (15 + std::fabs(std::sin(step)) * 2) * view.size;
   if (row[kStunned] > 0) {
     app.p_SetRot(-90 * row[kFacing]);
-    row[kY] = floorY - 8;
+    row[kY] = floorY - 8 * view.size;
     // Dizzy sparks over the head.
     if (static_cast<int>(row[kStunned]) % 12 == 0)
-      app.p_ThrowParticle(row[kX] - 10 * row[kFacing], row[kY] - 8, 5, 3, row[kStunned] * 25, 1);
+      app.p_ThrowParticle(x - 10 * view.size * row[kFacing], row[kY] - 8 * view.size, 5, 3, row[kStunned] * 25, 1);
   } else {
     app.p_SetRot(std::sin(step) * 6);
     if (row[kBlink] > 0 && static_cast<int>(row[kBlink]) / 4 % 2 == 1) app.p_Alpha(0.35f);
   }
-  app.p_SetSize(0.8f * (row[kFacing] < 0 ? -1.0f : 1.0f), 0.8f);
-  app.p_DrawGfx(row[kX], row[kY], kRunnerArt + p);
+  app.p_SetSize(0.8f * view.size * (row[kFacing] < 0 ? -1.0f : 1.0f), 0.8f * view.size);
+  app.p_DrawGfx(x, row[kY], kRunnerArt + p);
   app.p_ResetDraw();
 }
 
@@ -780,18 +793,13 @@ void DrawPlayer(c_MyApp& app, int p, const Building& b) {
 void c_MyApp::p_LoadGame_E() {
   p_FreshGame();
   m_panelWidth = kPanel;
-  float width = zr_TinselJumble_jscrw - kPanel;
-  float groundY = zr_TinselJumble_jscrh - kGroundGap;
-  m_players[kBuildingW] = width;
-  m_players[kGroundY] = groundY;
-  m_players[kFloorGap] = (groundY - kRoofY) / kFloors;
-  Building b = BuildingOf(*this);
-
+  View view = ViewOf(*this);
   const float kStartAt[kPlayers] = {0.06f, 0.34f, 0.66f, 0.94f};
   for (int p = 0; p < kPlayers; ++p) {
     float* row = Row(*this, p);
-    float x = std::max(kWallInset, width * kStartAt[p]);
-    p_Start(p, static_cast<int>(x), static_cast<int>(FloorY(b, 0) - 15));
+    float x = kWidth * kStartAt[p];
+    p_Start(p, static_cast<int>(view.X(x)), static_cast<int>(view.FloorY(0) - 15 * view.size));
+    row[kX] = x;
     row[kFacing] = p < 2 ? 1.0f : -1.0f;
     row[kGoalGem] = -1;
   }
@@ -805,14 +813,14 @@ void c_MyApp::p_LoadGame_E() {
     taken[level] = true;
     float* robot = ObjectAt(*this, kFirstRobot + n);
     robot[0] = kRobotKind;
-    robot[kRobotX] = RandomX(b);
+    robot[kRobotX] = RandomX();
     robot[kRobotLevel] = static_cast<float>(level);
     robot[kRobotVx] = (zr_random_Rnd() < 0.5f ? -1.0f : 1.0f) * (0.8f + zr_random_Rnd() * 0.3f);
   }
   // The first gems lie upstairs, so the round opens with a rush for the lifts.
   for (int n = 0; n < kGemsOnBoard; ++n) {
     int level = p_Rand(1, kTopFloor);
-    PlaceGem(*this, level, RandomX(b));
+    PlaceGem(*this, level, RandomX());
   }
   m_timeLeft = kRoundFrames;
   m_introTimer = 160;
@@ -825,9 +833,9 @@ void c_MyApp::p_Game_E() {
   m_bgTargetR = 12;
   m_bgTargetG = 16;
   m_bgTargetB = 44;
-  Building b = BuildingOf(*this);
+  View view = ViewOf(*this);
   bool playing = m_introTimer < 1;
-  DrawBuilding(*this, b);
+  DrawBuilding(*this, view);
 
   if (playing) {
     m_players[kPlayFrames] += 1;
@@ -835,17 +843,17 @@ void c_MyApp::p_Game_E() {
   }
   for (int p = 0; p < kPlayers; ++p) PlayPlayer(*this, p, playing);
   for (int c = 0; c < kCars; ++c) MoveCar(*this, c);
-  DrawCars(*this, b);
-  int onBoard = MoveAndDrawGems(*this);
+  DrawCars(*this, view);
+  int onBoard = MoveAndDrawGems(*this, view);
   if (playing) SpawnGem(*this, onBoard);
 
   float speed = 1 + kSpeedUpPerRobot * m_players[kRobotsJoined];
   for (int r = kFirstRobot; r < kFirstRobot + kMostRobots; ++r) {
     if (ObjectAt(*this, r)[0] != kRobotKind) continue;
     MoveRobot(*this, r, speed, playing);
-    DrawRobot(*this, ObjectAt(*this, r), b);
+    DrawRobot(*this, ObjectAt(*this, r), view);
   }
-  for (int p = 0; p < kPlayers; ++p) DrawPlayer(*this, p, b);
+  for (int p = 0; p < kPlayers; ++p) DrawPlayer(*this, p, view);
 
   if (playing) p_TimeOut();
   p_DoParticles(1);
