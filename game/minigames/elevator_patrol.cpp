@@ -85,7 +85,7 @@ const float kGroundGap = 10;
 const float kFullGap = (480 - kGroundGap - kRoofY) / kFloors;
 const float kWallInset = 16;
 const float kCarHalf = 18;
-const float kAboardReach = 12;  // how far from a shaft's centre a player is inside its car
+const float kAboardReach = 14;  // how far from a shaft's centre a player is inside its car
 const float kWalkSpeed = 1.6f;
 const float kCarStep = 1.0f / 30;  // floors a frame
 const float kStickPress = 0.5f;
@@ -710,7 +710,7 @@ void DrawCars(c_MyApp& app, const View& view) {
     float* car = Car(app, c);
     float x = view.X(ShaftX(c));
     float bottom = view.FloorY(car[kCarLevel]);
-    app.p_SetCol(120, 120, 130);
+    app.p_SetCol(120, 120, 130, 1);
     app.p_Line(x, roofY + 6, x, bottom - height);
     app.p_SetCol(205, 160, 70);
     app.p_Rect(x - half, bottom - height, 2 * half, height);
@@ -719,17 +719,18 @@ void DrawCars(c_MyApp& app, const View& view) {
     app.p_Rect(x - half + 3, bottom - height + 3, 2 * half - 6, height - 6);
     for (int level = 0; level < kFloors; ++level) {
       float floorY = view.FloorY(static_cast<float>(level));
-      float doorTop = floorY - height;
+      float doorH = height - 10 * view.size;
+      float doorTop = floorY - doorH;
       bool here = car[kCarTravel] == 0 && car[kCarLevel] == level;
       if (here) {
         app.p_SetCol(150, 150, 165, 1);
-        app.p_Rect(x - doorW - 1, doorTop, 3, height);
-        app.p_Rect(x + doorW - 2, doorTop, 3, height);
+        app.p_Rect(x - doorW - 1, doorTop, 3, doorH);
+        app.p_Rect(x + doorW - 2, doorTop, 3, doorH);
         app.p_SetCol(80, 255, 110, 1);
       } else {
         app.p_SetCol(150, 150, 165, 0.45f);
-        app.p_Rect(x - doorW, doorTop, doorW - 0.5f, height);
-        app.p_Rect(x + 0.5f, doorTop, doorW - 0.5f, height);
+        app.p_Rect(x - doorW, doorTop, doorW - 0.5f, doorH);
+        app.p_Rect(x + 0.5f, doorTop, doorW - 0.5f, doorH);
         bool coming = car[kCarTravel] != 0 && car[kCarTarget] == level;
         if (coming) {
           app.p_SetCol(255, 170, 40, 1);
@@ -737,7 +738,7 @@ void DrawCars(c_MyApp& app, const View& view) {
           app.p_SetCol(70, 60, 60, 1);
         }
       }
-      app.p_Oval(x, doorTop - 5, 2.5f, 2.5f);
+      app.p_Oval(x, doorTop - 5 * view.size, 3.5f * view.size, 3.5f * view.size);
       app.p_SetCol(150, 140, 152, 0.6f);
       app.p_Rect(x - doorW - 1, floorY, 2 * doorW + 2, 6);
     }
