@@ -46,7 +46,7 @@ const int kCarTarget = 2;
 const int kCarTravel = 3;  // 1 up, -1 down, 0 stopped
 const int kCarRobot = 4;   // robot object + 1 while a robot is aboard
 const int kCarTimer = 5;   // the robot's wait before the car leaves or it walks out
-const int kCarWish = 7;    // the riders' wishes added up this frame
+const int kCarWish = 6;    // the riders' wishes added up this frame
 
 // Robots: objects 10..16.
 const int kFirstRobot = 10;
@@ -118,7 +118,7 @@ const int kPresentArt = 376;
 const int kGemInk[4] = {1, 6, 3, 4};
 
 // Computer planning.
-const float kFloorFrames = 30;  // about a floor's ride
+const float kFloorFrames = 1 / kCarStep;  // a floor's ride
 const float kBusyCar = 400;
 const float kNearRobot = 80;
 const int kGiveUpInCar = 45;
@@ -265,8 +265,7 @@ void Plan(c_MyApp& app, int p) {
   for (int g = kFirstGem; g <= kLastGem; ++g) {
     float* gem = ObjectAt(app, g);
     if (gem[0] != kGemKind) continue;
-    float walkOff = std::fabs(row[kX] - gem[kGemX]) / kWalkSpeed;
-    float cost = walkOff;
+    float cost = std::fabs(row[kX] - gem[kGemX]) / kWalkSpeed;
     int shaft = -1;
     if (riding >= 0) {
       shaft = riding;
