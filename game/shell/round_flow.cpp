@@ -31,7 +31,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_K, &c_MyApp::p_Game_K},  // K
     {&c_MyApp::p_LoadGame_L, &c_MyApp::p_Game_L},  // L
     {&c_MyApp::p_LoadGame_Missile, &c_MyApp::p_Game_Missile},  // M
-    kFallback,  // N: p_LoadGame_N2, p_Game_N2
+    {&c_MyApp::p_LoadGame_N2, &c_MyApp::p_Game_N2},  // N
     {&c_MyApp::p_LoadGame_O, &c_MyApp::p_Game_O},  // O
     {&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn},  // P
     {&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q},  // Q
