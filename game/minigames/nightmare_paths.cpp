@@ -157,12 +157,19 @@ bool Sound(c_MyApp& app, int row, int column) {
   return cell && cell[kTile] != kVoid && cell[kCrack] == 0;
 }
 
-// The run of sound stones in a row through a column.
-Span SoundSpan(c_MyApp& app, int row, int column) {
+// The run of stones through a column that pass the test (Solid or Sound).
+Span RunThrough(c_MyApp& app, int row, int column, bool (*stands)(c_MyApp&, int, int)) {
   Span span{column, column};
-  while (Sound(app, row, span.from - 1)) --span.from;
-  while (Sound(app, row, span.to + 1)) ++span.to;
+  while (stands(app, row, span.from - 1)) --span.from;
+  while (stands(app, row, span.to + 1)) ++span.to;
   return span;
+}
+
+// Whether a column of the span other than the one left out is sound in both rows.
+bool Linked(c_MyApp& app, int row, Span span, int other, int leftOut) {
+  for (int c = span.from; c <= span.to; ++c)
+    if (c != leftOut && Sound(app, row, c) && Sound(app, other, c)) return true;
+  return false;
 }
 
 // A strand whose run is over picks a new drift, pace and (on one path) width.
@@ -291,16 +298,20 @@ void MakeRowsAhead(c_MyApp& app) {
   }
 }
 
-// An edge stone may crack only while its row keeps another sound stone, joined to it,
-// with sound stones straight above and below: the path never breaks in two.
+// Every run of sound stones shares a column with the sound stones of the rows above and
+// below it, so no run is a dead end. An edge stone may crack only if that stays so: the
+// rest of its run keeps both links, and a run above or below that met it meets the row
+// elsewhere too.
 bool MayCrack(c_MyApp& app, int row, int column) {
   float* cell = Cell(app, row, column);
   if (!cell || cell[kTile] != kStone || cell[kCrack] != 0) return false;
   if (Sound(app, row, column - 1) && Sound(app, row, column + 1)) return false;
-  Span span = SoundSpan(app, row, column);
-  for (int c = span.from; c <= span.to; ++c)
-    if (c != column && Sound(app, row - 1, c) && Sound(app, row + 1, c)) return true;
-  return false;
+  Span rest = RunThrough(app, row, column, Sound);
+  for (int other : {row - 1, row + 1}) {
+    if (!Linked(app, row, rest, other, column)) return false;
+    if (Sound(app, other, column) && !Linked(app, other, RunThrough(app, other, column, Sound), row, column)) return false;
+  }
+  return true;
 }
 
 // Now and then a stone in the rows ahead of the players cracks; every crack counts down
@@ -417,14 +428,6 @@ int Footing(c_MyApp& app, float x, float y, int frames) {
   return 0;
 }
 
-// The run of stones, cracked or not, in a row through a column.
-Span SolidSpan(c_MyApp& app, int row, int column) {
-  Span span{column, column};
-  while (Solid(app, row, span.from - 1)) --span.from;
-  while (Solid(app, row, span.to + 1)) ++span.to;
-  return span;
-}
-
 // The sound stone of a span nearest a column; the nearest end of the span if none is.
 int NearestSound(c_MyApp& app, int row, Span span, int column) {
   int best = std::clamp(column, span.from, span.to);
@@ -439,13 +442,13 @@ int NearestSound(c_MyApp& app, int row, Span span, int column) {
 float ComputerAim(c_MyApp& app, float* row) {
   int here = RowAt(app, row[kY]), column = ColumnAt(app, row[kX]);
   Span spans[5];
-  spans[0] = Solid(app, here, column) ? SolidSpan(app, here, column) : Span{column, column};
+  spans[0] = Solid(app, here, column) ? RunThrough(app, here, column, Solid) : Span{column, column};
   int found = 1;
   for (; found < 5; ++found) {
     Span next{-1, -1};
     for (int c = spans[found - 1].from; c <= spans[found - 1].to; ++c) {
       if (!Solid(app, here + found, c)) continue;
-      Span span = SolidSpan(app, here + found, c);
+      Span span = RunThrough(app, here + found, c, Solid);
       if (next.from < 0 || row[kSide] > 0) next = span;
       c = span.to;
     }
