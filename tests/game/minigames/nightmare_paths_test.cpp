@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "game/shell/virtual_screen.h"
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
@@ -16,7 +17,7 @@ const float kScreenH = 480;
 
 // Player fields, and the game-wide ones in player 0's row.
 const int kFallen = 6, kGrace = 7, kScore = 95, kLives = 99;
-const int kScrolled = 40, kSpeed = 41, kFinished = 61;
+const int kScrolled = 40, kSpeed = 41, kBaseY = 44, kFinished = 61;
 
 class NightmarePathsTest : public MinigameTest {
  protected:
@@ -39,8 +40,9 @@ class NightmarePathsTest : public MinigameTest {
       cell(row, c, 2) = picture[c] == 'x' ? 50.0f : 0.0f;
     }
   }
-  int rowAt(float y) { return static_cast<int>(std::floor((kScreenH + game(kScrolled) - y) / 32)); }
-  float rowMiddle(int row) { return kScreenH + game(kScrolled) - row * 32 - 16; }
+  // Rows are laid upwards from the screen height at set-up.
+  int rowAt(float y) { return static_cast<int>(std::floor((game(kBaseY) + game(kScrolled) - y) / 32)); }
+  float rowMiddle(int row) { return game(kBaseY) + game(kScrolled) - row * 32 - 16; }
   bool sound(int row, int column) {
     return column >= 0 && column < kColumns && row >= 0 && app->m_grid[24 * kColumns * 10 + row % 24] == row &&
            cell(row, column, 0) != 0 && cell(row, column, 2) == 0;
@@ -132,8 +134,9 @@ TEST_F(NightmarePathsTest, RoundEndsAtTheFinishOrWhenEverybodyIsOut) {
   }
 }
 
-// Whole rounds of four computers: every frame, each run of sound stones on the screen
-// shares a column with the sound stones of the rows above and below (forks, narrowing and
+// Whole rounds of four computers, on the usual screen, a tall narrow one (no room for
+// forks) and a wide low one: every frame, each run of sound stones on the screen shares a
+// column with the sound stones of the rows above and below (forks, narrowing and
 // crumbling never leave a dead end); the path reaches its finish with most computers
 // still on it.
 TEST_F(NightmarePathsTest, EveryRunOfStonesLeadsOnAndComputersReachTheFinish) {
@@ -142,25 +145,31 @@ TEST_F(NightmarePathsTest, EveryRunOfStonesLeadsOnAndComputersReachTheFinish) {
       if (sound(other, c)) return true;
     return false;
   };
-  for (int seed : {1, 2, 3}) {
-    SCOPED_TRACE(testing::Message() << "seed " << seed);
-    zr_random_Seed = seed;
+  struct Case { int seed; float screenW, screenH; };
+  const Case cases[] = {{1, 640, 480}, {2, 640, 480}, {3, 640, 480}, {4, 320, 480}, {5, 640, 360}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "seed " << c.seed << " on " << c.screenW << " x " << c.screenH);
+    zr_TinselJumble_jscrw = c.screenW;
+    zr_TinselJumble_jscrh = c.screenH;
+    zr_random_Seed = c.seed;
     app->p_LoadGame_N2();
     seats(0, 0, 0, 0);
     int frame = 0, deadEnds = 0;
     std::string firstDeadEnd;
     for (; frame < 8000 && app->m_roundOver == 0; ++frame) {
       frames(1);
-      for (int row = std::max(rowAt(kScreenH), 1); row <= rowAt(0); ++row) {
-        for (int c = 0; c < kColumns; ++c) {
-          if (!sound(row, c)) continue;
-          int from = c;
-          while (c < kColumns && sound(row, c)) ++c;
-          if (linked(from, c, row + 1) && linked(from, c, row - 1)) continue;
+      for (int row = std::max(rowAt(c.screenH), 1); row <= rowAt(0); ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+          if (!sound(row, column)) continue;
+          int from = column;
+          while (column < kColumns && sound(row, column)) ++column;
+          if (linked(from, column, row + 1) && linked(from, column, row - 1)) continue;
           if (deadEnds++ == 0) firstDeadEnd = "row " + std::to_string(row) + " at frame " + std::to_string(frame);
         }
       }
     }
+    zr_TinselJumble_jscrw = 640;
+    zr_TinselJumble_jscrh = kScreenH;
     EXPECT_EQ(deadEnds, 0) << "first: " << firstDeadEnd;
     EXPECT_EQ(game(kFinished), 1);
     int stillIn = 0;
