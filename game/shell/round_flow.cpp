@@ -21,7 +21,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_A, &c_MyApp::p_Game_A},  // A
     {&c_MyApp::p_LoadGame_B, &c_MyApp::p_Game_B},  // B
     {&c_MyApp::p_LoadGame_C2, &c_MyApp::p_Game_C2},  // C
-    kFallback,  // D: p_LoadGame_D, p_Game_D
+    {&c_MyApp::p_LoadGame_D, &c_MyApp::p_Game_D},  // D
     {&c_MyApp::p_LoadGame_E, &c_MyApp::p_Game_E},  // E
     {&c_MyApp::p_LoadGame_F, &c_MyApp::p_Game_F},  // F
     {&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G},  // G
