@@ -1,0 +1,214 @@
+// Duelling Ostriches played frame by frame: who bops whom and what the egg costs, eggs
+// going to the first rider to touch them, flying and landing over the joined edges, the
+// return after a knock-out, and the two ways a round ends.
+#include "runtime/random.h"
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+const float kFieldW = 640 - 96;
+const float kFloorY = 480 - 24 - 23;  // a rider's centre when standing on the floor
+const int kX = 1, kY = 2, kVx = 3, kVy = 4, kOut = 10, kSafe = 11, kEggs = 95, kAlive = 99;
+const int kLedgeCount = 60, kClock = 61, kLayTimer = 62;
+const int kEgg = 2, kEggAge = 5, kFirstEgg = 50, kLastEgg = 120;
+
+class DuellingOstrichesTest : public MinigameTest {
+ protected:
+  void SetUp() override {
+    zr_random_Seed = 7;
+    app->p_LoadGame_D();
+    seats(-2, -2, -2, -2);
+    skipCountdown();
+    // Riders 0 and 1 wait on the floor, riders 2 and 3 stand far off and out of the
+    // fights; no fresh egg falls unasked.
+    for (int p = 0; p < 4; ++p) place(p, p < 2 ? 60 + 60 * p : 400 + 60 * p, kFloorY);
+    player(2, kSafe) = player(3, kSafe) = 1e6f;
+    player(0, kLayTimer) = 1e6f;
+  }
+  void place(int p, float x, float y, float vx = 0, float vy = 0) {
+    player(p, kX) = x;
+    player(p, kY) = y;
+    player(p, kVx) = vx;
+    player(p, kVy) = vy;
+  }
+  void noLedges() { player(0, kLedgeCount) = 0; }
+  void putEgg(int slot, float x, float y, float age) {
+    object(slot, 0) = kEgg;
+    object(slot, kX) = x;
+    object(slot, kY) = y;
+    object(slot, kEggAge) = age;
+  }
+  int looseEggs() {
+    int count = 0;
+    for (int slot = kFirstEgg; slot <= kLastEgg; ++slot) count += object(slot, 0) == kEgg;
+    return count;
+  }
+  void play(int frames) { runFrames(&c_MyApp::p_Game_D, frames); }
+};
+
+// Heights are above the floor; rider 0 carries three eggs and rider 1 none.
+TEST_F(DuellingOstrichesTest, TheClearlyHigherRiderBopsAndTheEggComesFromTheVictim) {
+  struct Case {
+    const char* what;
+    float x0, rise0, dx, rise1;
+    bool safe;
+    int out;  // -1 nobody
+    float eggs0, eggs1;
+  } cases[] = {
+      {"rider 1 lands on rider 0's head", 200, 0, 6, 20, false, 0, 2, 0},
+      {"rider 0 lands on rider 1's head", 200, 20, -6, 0, false, 1, 3, 0},
+      {"about the same height only knocks apart", 200, 0, 10, 8, false, -1, 3, 0},
+      {"out of reach", 200, 0, 27, 20, false, -1, 3, 0},
+      {"a safe rider can neither be bopped nor bop", 200, 0, 0, 20, true, -1, 3, 0},
+      {"across the joined edges", 4, 0, -8, 20, false, 0, 2, 0},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    noLedges();
+    player(0, kEggs) = 3;
+    place(0, c.x0, kFloorY - c.rise0);
+    place(1, c.x0 + c.dx < 0 ? c.x0 + c.dx + kFieldW : c.x0 + c.dx, kFloorY - c.rise1);
+    player(1, kSafe) = c.safe ? 50 : 0;
+    play(1);
+    for (int p = 0; p < 2; ++p) {
+      EXPECT_EQ(player(p, kOut) > 0, p == c.out) << c.what << ", rider " << p;
+      EXPECT_EQ(player(p, kAlive), p == c.out ? 0 : 3) << c.what << ", rider " << p;
+    }
+    EXPECT_EQ(player(0, kEggs), c.eggs0) << c.what;
+    EXPECT_EQ(player(1, kEggs), c.eggs1) << c.what;
+    EXPECT_EQ(looseEggs(), c.out >= 0 ? 1 : 0) << c.what << ": a knocked-out rider always drops an egg";
+    if (c.rise1 - c.rise0 == 8) {
+      // Knocked apart: just out of touch, moving away from each other.
+      EXPECT_NEAR(player(1, kX) - player(0, kX), 26, 0.01f) << c.what;
+      EXPECT_TRUE(player(0, kVx) < 0 && player(1, kVx) > 0) << c.what;
+    }
+  }
+}
+
+TEST_F(DuellingOstrichesTest, KnockedOutRiderComesBackOnALedgeSafeForAWhile) {
+  place(1, 200, kFloorY - 20);
+  place(0, 200, kFloorY);
+  play(1);
+  ASSERT_EQ(player(0, kOut), 100);
+  play(99);
+  EXPECT_EQ(player(0, kAlive), 0) << "still out after 99 more frames";
+  play(1);
+  EXPECT_EQ(player(0, kAlive), 3);
+  EXPECT_GT(player(0, kSafe), 115);
+  bool onALedge = false;
+  for (int i = 0; i < player(0, kLedgeCount); ++i) onALedge = onALedge || player(0, kY) == object(i, 2) - 23;
+  EXPECT_TRUE(onALedge) << "back at y " << player(0, kY);
+}
+
+TEST_F(DuellingOstrichesTest, EggsGoToTheFirstRiderToTouchThem) {
+  struct Case {
+    const char* what;
+    float eggX, age;
+    bool secondRiderThere, firstOut;
+    int taker;  // -1 nobody
+    bool eggLeft;
+  } cases[] = {
+      {"a ready egg", 300, 20, false, false, 0, false},
+      {"an egg that has only just appeared", 300, 0, false, false, -1, true},
+      {"two riders on it: the lower seat", 300, 20, true, false, 0, false},
+      {"a knocked-out rider takes nothing", 300, 20, true, true, 1, false},
+      {"across the joined edges", kFieldW - 3, 20, false, false, 0, false},
+      {"an egg left too long cracks", 300, 900, false, false, -1, false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    noLedges();
+    place(0, c.eggX > 500 ? 5 : 300, kFloorY);
+    if (c.secondRiderThere) place(1, 305, kFloorY);
+    player(0, kOut) = c.firstOut ? 50 : 0;
+    putEgg(kFirstEgg, c.eggX, 480 - 24 - 9, c.age);
+    play(1);
+    for (int p = 0; p < 2; ++p) EXPECT_EQ(player(p, kEggs), p == c.taker ? 1 : 0) << c.what << ", rider " << p;
+    EXPECT_EQ(looseEggs(), c.eggLeft ? 1 : 0) << c.what;
+  }
+}
+
+// The layout's first ledge, its top and a rider's x over its middle.
+TEST_F(DuellingOstrichesTest, RidersFlyLandAndWrap) {
+  float left = object(0, 1), top = object(0, 2), middle = left + object(0, 3) / 2;
+  struct Case {
+    const char* what;
+    float x, y, vx, vy;
+    bool flapKey;
+    int frames;
+    float endX, endY;  // -1: not checked
+  } cases[] = {
+      {"falls onto a ledge and stands on it", middle, top - 60, 0, 0, false, 60, middle, top - 23},
+      {"rises into a ledge and bonks its head", middle, top + 12 + 23 + 2, 0, -3, false, 1, -1, top + 12 + 23},
+      {"runs off the right edge onto the left", kFieldW - 1, kFloorY, 2, 0, false, 1, 0.99f, kFloorY},
+      {"a flap lifts it off the floor", 20, kFloorY, 0, 0, true, 10, -1, kFloorY - 8},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    seats(-1, -2, -2, -2);
+    place(0, c.x, c.y, c.vx, c.vy);
+    if (c.flapKey) hold(kFireAKey);
+    play(c.frames);
+    release(kFireAKey);
+    if (c.endX >= 0) {
+      EXPECT_NEAR(player(0, kX), c.endX, 0.2f) << c.what;
+    }
+    if (c.flapKey) {
+      EXPECT_LT(player(0, kY), c.endY) << c.what;
+    } else {
+      EXPECT_NEAR(player(0, kY), c.endY, 0.01f) << c.what;
+    }
+  }
+}
+
+TEST_F(DuellingOstrichesTest, RoundEndsASecondAfterTenEggsOrWhenTheClockRunsOut) {
+  struct Case {
+    const char* what;
+    float eggs, clock;
+    int frames;  // until the round is over; 0: not within 300
+  } cases[] = {
+      {"ten eggs", 10, 0, 61},
+      {"nine eggs", 9, 0, 0},
+      {"the last frame of the clock", 0, 150 * 60 - 1, 1},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    player(2, kEggs) = c.eggs;
+    player(0, kClock) = c.clock;
+    int frames = 0;
+    while (!app->m_roundOver && frames < 300) {
+      play(1);
+      ++frames;
+    }
+    EXPECT_EQ(app->m_roundOver ? frames : 0, c.frames) << c.what;
+  }
+}
+
+// Whole rounds from the set-up: a lone computer in any seat beats three riders nobody
+// steers to ten eggs, and with nobody playing the clock ends the round after the
+// countdown and 150 s.
+TEST_F(DuellingOstrichesTest, LoneComputerWinsAndAnIdleRoundRunsOutOfTime) {
+  for (int p = -1; p < 4; ++p) {
+    zr_random_Seed = 11;
+    app->p_LoadGame_D();
+    seats(-2, -2, -2, -2);
+    if (p >= 0) app->m_pad[p] = 0;
+    int frames = 0;
+    while (!app->m_roundOver && frames < 20000) {
+      play(1);
+      ++frames;
+    }
+    if (p < 0) {
+      EXPECT_EQ(frames, 160 + 150 * 60) << "nobody playing";
+      continue;
+    }
+    EXPECT_GE(player(p, kEggs), 10) << "seat " << p;
+    for (int q = 0; q < 4; ++q) {
+      if (q != p) {
+        EXPECT_LT(player(q, kEggs), player(p, kEggs)) << "seat " << p << " against " << q;
+      }
+    }
+  }
+}
+
+}  // namespace
