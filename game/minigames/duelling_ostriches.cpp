@@ -55,6 +55,7 @@ const int kAimHeight = 15;
 const int kFlapGap = 16;
 const int kHesitation = 17;
 const int kGait = 18;
+const int kDazed = 19;  // frames left in which a flap does nothing
 const int kEggs = 95;
 const int kAlive = 99;
 
@@ -91,6 +92,10 @@ const float kTopRun = 2.6f;
 const float kGroundBrake = 0.1f;
 const float kAirDrag = 0.005f;
 const float kBonkSpeed = 1;
+// A rider that hits the top of the screen is knocked down and dazed for a moment, so
+// nobody can hug the top out of everyone's reach.
+const float kTopBonkSpeed = 2.5f;
+const int kDazedFrames = 24;
 const int kFlapPoseFrames = 10;
 const int kHeldFlapFrames = 14;
 
@@ -125,6 +130,7 @@ const float kEggSight = 170;
 const float kThreatWidth = 70;
 const float kThreatHeight = 120;
 const float kDiveWidth = 36;
+const float kCeilingCaution = 56;  // it stops flapping this near the top
 const int kComputerFlapGap = 8;
 
 // Ledges as fractions of the play area: left edge, top and width. A ledge may hang over
@@ -159,7 +165,7 @@ const Layout kLayoutTable[kLayouts] = {
       {0.38f, 0.14f, 0.24f}},
      {0, 1, 5, 6}},
     {7,
-     {{0.28f, 0.78f, 0.44f},
+     {{0.28f, 0.76f, 0.44f},
       {0.04f, 0.58f, 0.26f},
       {0.70f, 0.58f, 0.26f},
       {0.18f, 0.38f, 0.24f},
@@ -252,7 +258,9 @@ void HitLedges(c_MyApp& app, float* rider, float oldY, const Field& field) {
   }
   if (rider[kY] - kHalfHeight < 0) {
     rider[kY] = kHalfHeight;
-    rider[kVy] = std::max(rider[kVy], kBonkSpeed);
+    rider[kVy] = std::max(rider[kVy], kTopBonkSpeed);
+    rider[kDazed] = kDazedFrames;
+    for (int k = 0; k < 5; ++k) app.p_ThrowParticle(rider[kX], 0, 1, 3, 135 + k * 22.5f, 1.5f);
   }
 }
 
@@ -266,7 +274,7 @@ void Ride(c_MyApp& app, float* rider, const Intent& intent, const Field& field) 
     rider[kVx] *= 1 - kAirDrag;
   }
   rider[kVx] = std::min(std::max(rider[kVx], -kTopRun), kTopRun);
-  if (intent.flap) {
+  if (intent.flap && rider[kDazed] <= 0) {
     rider[kVy] = std::max(rider[kVy] - kFlapPush, -kTopRise);
     rider[kFlapPose] = kFlapPoseFrames;
     app.p_PlaySFX(kFlapSound, -1, 0.35f, 0);
@@ -280,6 +288,7 @@ void Ride(c_MyApp& app, float* rider, const Intent& intent, const Field& field) 
   rider[kFlapPose] = std::max(rider[kFlapPose] - 1, 0.0f);
   if (rider[kStanding] != 0) rider[kGait] += std::fabs(rider[kVx]) * 0.25f;
   rider[kSafeTimer] = std::max(rider[kSafeTimer] - 1, 0.0f);
+  rider[kDazed] = std::max(rider[kDazed] - 1, 0.0f);
 }
 
 // A knocked-out rider tumbles down through everything until its time is up, then comes
@@ -303,6 +312,7 @@ void Tumble(c_MyApp& app, float* rider, const Field& field) {
   rider[kVx] = 0;
   rider[kVy] = 0;
   rider[kTumble] = 0;
+  rider[kDazed] = 0;
   rider[kSafeTimer] = kSafeFrames;
   rider[kAlive] = 3;
   for (int k = 0; k < 12; ++k)
@@ -556,6 +566,7 @@ Intent ComputerIntent(c_MyApp& app, int p, float* rider, const Field& field) {
     intent.run = std::fabs(dx) > 20 ? Sign(dx) : 0;
     climb = rider[kY] > field.height / 3;
   }
+  if (rider[kY] < kCeilingCaution) climb = false;
   if (climb && rider[kFlapGap] <= 0 && rider[kVy] > -1.5f) {
     intent.flap = true;
     rider[kFlapGap] = kComputerFlapGap;
@@ -565,11 +576,12 @@ Intent ComputerIntent(c_MyApp& app, int p, float* rider, const Field& field) {
 
 // ---- Drawing --------------------------------------------------------------------------
 
-// Draws at x and, near an edge, again where the joined edge shows it.
+// Draws at x and, near the right edge, again where the joined left edge shows it. The
+// copy for the left edge would lie under the score panel, over the players' icons, so it
+// is left out.
 template <typename DrawAt>
 void DrawWrapped(float x, float reach, const Field& field, DrawAt draw) {
   draw(x);
-  if (x < reach) draw(x + field.width);
   if (x > field.width - reach) draw(x - field.width);
 }
 
@@ -716,6 +728,7 @@ void c_MyApp::p_Game_D() {
   float oy = -m_camY;
   bool playing = m_introTimer < 1 && m_roundOver == 0;
   DrawSky(*this, field, ox, oy);
+  DrawClock(*this, field);
   DrawLedges(*this, field, ox, oy);
 
   if (playing) {
@@ -756,7 +769,6 @@ void c_MyApp::p_Game_D() {
   if (someoneWon || m_players[kEndTimer] > 0) m_players[kEndTimer] += 1;
   if (m_players[kEndTimer] > kEndFrames || m_players[kClock] >= kRoundFrames) m_roundOver = 1;
 
-  DrawClock(*this, field);
   p_DoParticles(1);
   p_ScoreDisplay(0.5f);
 }
