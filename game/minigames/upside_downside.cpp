@@ -123,7 +123,7 @@ const float kHomeSlack = 6;
 
 // Art: graphic codes and scales.
 const int kPlayerArt = 212;  // sheet 3 frames 20..23
-const float kPlayerScale = 1.4f;
+const float kPlayerScale = 1.6f;
 const int kGemArt = 336;  // sheet 5 frames 16..19
 const float kGemScale = 0.7f;
 const int kRockArt = 341;  // sheet 5 frame 21
