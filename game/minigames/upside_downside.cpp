@@ -103,10 +103,12 @@ const float kLongestRun = 8;
 const float kLayAhead = 48;
 const float kGemGap = 34;
 const int kArcEvery = 7;
-const float kRockOdds = 0.35f;
+const float kRockOdds = 0.45f;
 const float kRockOddsGain = 0.3f;
-const float kSlowestRoll = 1;
-const float kRollSpread = 1.5f;
+const float kSlowestRoll = 0.5f;
+const float kRollSpread = 1;
+const float kRollGain = 0.5f;
+const float kTrainGap = 80;
 const float kBaitGap = 60;
 const float kRockSpan = 40;
 const float kOffLeft = -48;
@@ -226,13 +228,19 @@ void LayRock(c_MyApp& app, const Corridor& corridor, float x, float side, float 
 float LayPattern(c_MyApp& app, const Corridor& corridor, float x, float progress, float speed) {
   int look = app.p_Rand(0, 3);
   if (zr_random_Rnd() < kRockOdds + kRockOddsGain * progress) {
-    float roll = kSlowestRoll + zr_random_Rnd() * kRollSpread + progress;
-    int shape = app.p_Rand(0, 4);
+    float roll = kSlowestRoll + zr_random_Rnd() * kRollSpread + kRollGain * progress;
+    int shape = app.p_Rand(0, 5);
     if (shape == 4) {
       float apart = static_cast<float>(app.p_Rand(140, 260));
       LayRock(app, corridor, x, 1, roll);
       LayRock(app, corridor, x + apart, -1, roll);
       return apart;
+    }
+    if (shape == 5) {
+      // A train of rocks at one speed along one surface: get off it and stay off.
+      int count = app.p_Rand(2, 3);
+      for (int k = 0; k < count; ++k) LayRock(app, corridor, x + k * kTrainGap, look < 2 ? 1.0f : -1.0f, roll);
+      return (count - 1) * kTrainGap;
     }
     float side = shape < 2 ? 1.0f : -1.0f;
     LayRock(app, corridor, x, side, roll);
