@@ -111,6 +111,7 @@ const float kRollGain = 0.5f;
 const float kTrainGap = 80;
 const float kBaitGap = 60;
 const float kRockSpan = 40;
+const float kLongestPattern = 280;  // on a 640 x 480 screen; a taller one stretches arcs
 const float kOffLeft = -48;
 const float kRockRadius = 16;
 
@@ -263,7 +264,7 @@ void LayAhead(c_MyApp& app, const Corridor& corridor) {
   if (world[kDistance] < world[kNextPattern]) return;
   float x = corridor.width + kLayAhead;
   float finishX = kFinish - world[kDistance];
-  if (x + kBaitGap * 6 > finishX) return;
+  if (x + kLongestPattern > finishX) return;
   float length = LayPattern(app, corridor, x, world[kDistance] / kFinish, world[kSpeed]);
   world[kNextPattern] = world[kDistance] + length + static_cast<float>(app.p_Rand(40, 120));
 }
@@ -447,7 +448,7 @@ void PlayPlayer(c_MyApp& app, int p, const Corridor& corridor) {
   if (flip && row[kStanding] == 1) {
     row[kGravity] = -row[kGravity];
     row[kStanding] = 0;
-    Sparks(app, row[kX], row[kY] + row[kGravity] * kHalfHeight, 4, 9, 1.5f);
+    Sparks(app, row[kX], row[kY] - row[kGravity] * kHalfHeight, 4, 9, 1.5f);
   }
   if (row[kStanding] == 1) {
     row[kY] = corridor.StandY(row[kGravity]);
