@@ -24,6 +24,7 @@ constexpr float kComputerAlpha = 0.45f;
 constexpr float kClockRadius = 45;
 constexpr int kBurstParticles = 16;
 constexpr int kSparkKind = 5;
+constexpr float kIconMargin = 40;
 
 enum PlayerField { kIconX = 91, kIconY = 92, kStartX = 93, kStartY = 94 };
 
@@ -55,15 +56,19 @@ void c_MyApp::p_PreAction() {
       Glide(row[kIconX], row[kStartX], divisor);
       Glide(row[kIconY], row[kStartY], divisor);
 
+      // A player who starts at the screen's edge (on a floor, in a lane) still sees its
+      // whole icon and label: they are drawn kept inside the screen.
+      float iconX = std::clamp(row[kIconX], kIconMargin, zr_TinselJumble_jscrw - kIconMargin);
+      float iconY = std::clamp(row[kIconY], kIconMargin, zr_TinselJumble_jscrh - kIconMargin);
       p_ResetDraw();
       p_SetSize(2);
       if (human) p_SetRot(-45);
       p_Alpha(FadeAlpha(fullAlpha, kIconFadeFrom, timer));
-      p_DrawGfx(row[kIconX], row[kIconY], player);
+      p_DrawGfx(iconX, iconY, player);
 
       p_ResetDraw();
       p_Alpha(FadeAlpha(fullAlpha, kLabelFadeFrom, timer));
-      p_Text(row[kIconX], row[kIconY], p_SeatLabel(pad));
+      p_Text(iconX, iconY, p_SeatLabel(pad));
 
       if (timer == 1) {
         for (int spark = 0; spark < kBurstParticles; ++spark) {
