@@ -26,7 +26,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_F, &c_MyApp::p_Game_F},  // F
     {&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G},  // G
     {&c_MyApp::p_LoadGame_Header, &c_MyApp::p_Game_Header},  // H
-    kFallback,  // I: p_LoadGame_I, p_Game_I
+    {&c_MyApp::p_LoadGame_I, &c_MyApp::p_Game_I},  // I
     {&c_MyApp::p_LoadGame_J, &c_MyApp::p_Game_J},  // J
     {&c_MyApp::p_LoadGame_K, &c_MyApp::p_Game_K},  // K
     {&c_MyApp::p_LoadGame_L, &c_MyApp::p_Game_L},  // L
