@@ -351,9 +351,16 @@ void MovePlayer(c_MyApp& app, int p) {
       HumanHop(app, p);
     }
   }
-  float along = row[kHop] > 0 ? row[kHop] / kHopFrames : 1;
-  row[kX] = CentreX(app, row[kFromX] + (CellX(row) - row[kFromX]) * along);
-  row[kY] = CentreY(app, row[kFromY] + (CellY(row) - row[kFromY]) * along);
+  float along = row[kHop] / kHopFrames;
+  float fromX = static_cast<float>(Whole(row[kFromX], 0, kGridW - 1));
+  float fromY = static_cast<float>(Whole(row[kFromY], 0, kGridH - 1));
+  if (row[kHop] <= 0) {
+    along = 0;
+    fromX = static_cast<float>(CellX(row));
+    fromY = static_cast<float>(CellY(row));
+  }
+  row[kX] = CentreX(app, fromX + (CellX(row) - fromX) * along);
+  row[kY] = CentreY(app, fromY + (CellY(row) - fromY) * along);
 }
 
 // The field's fifteen lanes: rows 1..7 are lanes 0..6 (darts fly sideways), columns
