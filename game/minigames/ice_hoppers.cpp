@@ -28,8 +28,10 @@ const int kHalfWidth = 2;   // the floe's size as fractions of a cell
 const int kHalfHeight = 3;
 const int kDip = 4;         // frames the floe still dips from a landing
 const int kCracks = 5;      // frames the cracks of a fall still show
-const int kLobeX = 6;       // a second, smaller oval that makes the floe's outline uneven,
-const int kLobeY = 7;       // offset from the middle as fractions of a cell
+const int kNotchLeft = 6;   // the corner notches that make each floe's outline its own,
+const int kNotchRight = 7;  // as fractions of a cell: the left ones are this wide, the
+const int kNotchTop = 8;    // top ones this high, and so on
+const int kNotchBottom = 9;
 
 // Player fields.
 const int kPlayers = 4;
@@ -468,9 +470,19 @@ void DrawWater(c_MyApp& app, float frame, float ox, float oy) {
   app.p_ResetDraw();
 }
 
-// Each floe is a main oval and an offset lobe: a dark rim below for its thickness, the
-// top face, a paler middle and a glint. A claimed floe is tinted its owner's colour and
-// carries the owner's emblem faintly; a floe just fallen through shows cracks.
+// A floe as three overlapping rectangles: a wide band, a tall band and one between, so
+// each corner is cut in two steps by that corner's notches.
+void Slab(c_MyApp& app, float left, float top, float width, float height, const float* notches) {
+  float l = notches[0], r = notches[1], t = notches[2], b = notches[3];
+  app.p_Rect(left, top + t, width, height - t - b);
+  app.p_Rect(left + l, top, width - l - r, height);
+  app.p_Rect(left + l / 2, top + t / 2, width - (l + r) / 2, height - (t + b) / 2);
+}
+
+// Each floe is a slab of ice: a dark edge below for its thickness, the top face and a
+// glint. A claimed floe is tinted its owner's colour and carries the owner's emblem
+// faintly; a floe just fallen through shows cracks. (Rectangles, not ovals: sixty-odd
+// floes of ovals cost the renderer more than the rest of the game.)
 void DrawFloes(c_MyApp& app, float ox, float oy) {
   float tile = app.m_tileSize;
   for (int y = 1; y <= kRows; ++y) {
@@ -482,29 +494,24 @@ void DrawFloes(c_MyApp& app, float ox, float oy) {
       float squash = 1 - 0.08f * cell[kDip] / kDipFrames;
       float w = cell[kHalfWidth] * tile * squash;
       float h = cell[kHalfHeight] * tile * squash;
-      // The two ovals sit either side of the middle so the floe stays centred.
-      float lobeX = cx + cell[kLobeX] * tile * 0.6f, lobeY = cy + cell[kLobeY] * tile * 0.6f;
-      float mainX = cx - cell[kLobeX] * tile * 0.4f, mainY = cy - cell[kLobeY] * tile * 0.4f;
+      float notches[4];
+      for (int n = 0; n < 4; ++n) notches[n] = cell[kNotchLeft + n] * tile * squash;
       int owner = static_cast<int>(cell[kOwner]);
       bool owned = owner >= 1 && owner <= kPlayers;
       Colour face = {196, 226, 246};
-      Colour rim = {70, 120, 170};
+      Colour edge = {70, 120, 170};
       if (owned) {
         const Colour& c = kColours[owner - 1];
         face = {c.r * 0.75f + 50, c.g * 0.75f + 50, c.b * 0.75f + 50};
-        rim = {c.r * 0.45f, c.g * 0.45f, c.b * 0.45f};
+        edge = {c.r * 0.45f, c.g * 0.45f, c.b * 0.45f};
       }
-      float thickness = tile * 0.07f;
-      app.p_SetCol(rim.r, rim.g, rim.b, 1);
-      app.p_Oval(mainX, mainY + thickness, w, h);
-      app.p_Oval(lobeX, lobeY + thickness, w * 0.8f, h * 0.8f);
+      app.p_SetCol(edge.r, edge.g, edge.b, 1);
+      Slab(app, cx - w, cy - h + tile * 0.07f, 2 * w, 2 * h, notches);
       app.p_SetCol(face.r, face.g, face.b, 1);
-      app.p_Oval(mainX, mainY, w, h);
-      app.p_Oval(lobeX, lobeY, w * 0.8f, h * 0.8f);
-      app.p_SetCol(255, 255, 255, 0.3f);
-      app.p_Oval(mainX, mainY - h * 0.05f, w * 0.75f, h * 0.7f);
+      Slab(app, cx - w, cy - h, 2 * w, 2 * h, notches);
       app.p_SetCol(255, 255, 255, 0.6f);
-      app.p_Oval(mainX - w * 0.35f, mainY - h * 0.45f, w * 0.3f, h * 0.15f);
+      app.p_Rect(cx - w + notches[0] + 2, cy - h + notches[2] / 2 + 2, w * 0.6f, 3);
+      app.p_Rect(cx - w + notches[0] / 2 + 2, cy - h + notches[2] + 5, w * 0.25f, 3);
       if (owned) {
         app.p_SetCol(255, 255, 255, 0.45f);
         app.p_SetSize(tile / kArtSize * 0.6f);
@@ -643,10 +650,9 @@ void c_MyApp::p_LoadGame_I() {
     for (int x = 1; x <= kColumns; ++x) {
       float* cell = Cell(*this, x, y);
       cell[kFloe] = 1;
-      cell[kHalfWidth] = 0.4f + zr_random_Rnd() * 0.05f;
-      cell[kHalfHeight] = 0.36f + zr_random_Rnd() * 0.06f;
-      cell[kLobeX] = zr_random_Rnd() * 0.3f - 0.15f;
-      cell[kLobeY] = zr_random_Rnd() * 0.24f - 0.12f;
+      cell[kHalfWidth] = 0.39f + zr_random_Rnd() * 0.05f;
+      cell[kHalfHeight] = 0.36f + zr_random_Rnd() * 0.05f;
+      for (int notch = kNotchLeft; notch <= kNotchBottom; ++notch) cell[notch] = 0.05f + zr_random_Rnd() * 0.1f;
     }
   }
   for (int p = 0; p < kPlayers; ++p) {
