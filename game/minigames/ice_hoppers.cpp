@@ -28,9 +28,11 @@ const int kHalfWidth = 2;   // the floe's size as fractions of a cell
 const int kHalfHeight = 3;
 const int kDip = 4;         // frames the floe still dips from a landing
 const int kCracks = 5;      // frames the cracks of a fall still show
-const int kNotchLeft = 6;   // the corner notches that make each floe's outline its own,
-const int kNotchRight = 7;  // as fractions of a cell: the left ones are this wide, the
-const int kNotchTop = 8;    // top ones this high, and so on
+// Corner notches as fractions of a cell, so that each floe has an outline of its own: how
+// wide the left and the right corners are cut, and how high the top and bottom ones.
+const int kNotchLeft = 6;
+const int kNotchRight = 7;
+const int kNotchTop = 8;
 const int kNotchBottom = 9;
 
 // Player fields.
@@ -87,11 +89,11 @@ const float kDartSpeed = 0.16f;  // cells per frame
 const float kHitReach = 0.4f;    // cells, on both axes
 const float kAirborne = 0.5f;    // hop height above which darts pass underneath
 const float kJumpLead = 8;       // frames before a dart arrives when a trapped computer jumps
-const float kDanger = 6;
+const float kDanger = 6;         // what a floe in a known dart's path is marked down by
 const float kNever = 1e9f;
 const int kDipFrames = 8;
 const int kCrackFrames = 45;
-const int kLastSeconds = 600;
+const int kClockRedBelow = 600;  // frames: the clock bar is red for the last ten seconds
 const float kPi = 3.14159265f;
 
 const int kHopSound = 3;
@@ -631,7 +633,7 @@ void DrawClockBar(c_MyApp& app) {
   float left = std::clamp(static_cast<float>(app.m_timeLeft) / kRoundFrames, 0.0f, 1.0f);
   app.p_SetCol(0, 0, 0, 0.35f);
   app.p_Rect(0, 0, width, 6);
-  if (app.m_timeLeft < kLastSeconds) {
+  if (app.m_timeLeft < kClockRedBelow) {
     app.p_SetCol(255, 90, 60, 0.9f);
   } else {
     app.p_SetCol(140, 220, 255, 0.9f);
