@@ -261,9 +261,16 @@ void gxtkGraphics::DrawOval(float x, float y, float w, float h) {
     count = segments & ~3;
   }
   gxtkVertex* vertices = Begin(count, count, nullptr);
+  // The points are found by turning one step at a time rather than by a sine and cosine
+  // each: a big oval has hundreds of points, and games draw blasts and balls every frame.
+  double step = 6.2831855 / count;
+  double stepCos = std::cos(step), stepSin = std::sin(step);
+  double pointCos = 1, pointSin = 0;
   for (int i = 0; i < count; ++i) {
-    float angle = i * 6.2831855f / count;
-    Put(&vertices[i], centreX + std::cos(angle) * rx, centreY - std::sin(angle) * ry, 0, 0);
+    Put(&vertices[i], centreX + static_cast<float>(pointCos) * rx, centreY - static_cast<float>(pointSin) * ry, 0, 0);
+    double turnedCos = pointCos * stepCos - pointSin * stepSin;
+    pointSin = pointSin * stepCos + pointCos * stepSin;
+    pointCos = turnedCos;
   }
 }
 
