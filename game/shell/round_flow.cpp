@@ -37,7 +37,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q},  // Q
     {&c_MyApp::p_LoadGame_R, &c_MyApp::p_Game_R},  // R
     {&c_MyApp::p_LoadGame_S, &c_MyApp::p_Game_S},  // S
-    kFallback,  // T: p_LoadGame_T, p_Game_T
+    {&c_MyApp::p_LoadGame_T, &c_MyApp::p_Game_T},  // T
     {&c_MyApp::p_LoadGame_U, &c_MyApp::p_Game_U},  // U
     {&c_MyApp::p_LoadGame_V, &c_MyApp::p_Game_V},  // V
     kFallback,  // W: p_LoadGame_W, p_Game_W
