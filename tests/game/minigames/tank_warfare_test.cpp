@@ -1,0 +1,220 @@
+// Tank Warfare played frame by frame: where shells go and whom they hurt, the points and
+// the wrecks' return, the round's two ends, driving and firing by the stick, and a lone
+// computer that finds its way to three idle tanks and wins.
+#include <vector>
+
+#include "runtime/random.h"
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+// Cells are 32 pixels on a 640 x 480 screen, cell (0, 0) at the top left; cell fields.
+const int kColumns = 16, kRows = 14, kContent = 0, kBlocked = 8, kFloor = 0, kIce = 1, kPresent = 2;
+const int kOwner = 0, kShellX = 1, kShellY = 2, kShellVx = 3, kShellVy = 4, kBounces = 5;
+const int kX = 1, kY = 2, kHeading = 5, kShield = 8, kScore = 95, kAlive = 99;
+const int kWinTimer = 61;
+const int kFireA = 7;
+
+float Centre(int cell) { return cell * 32 + 16.0f; }
+
+class TankWarfareTest : public MinigameTest {
+ protected:
+  void SetUp() override {
+    zr_random_Seed = 11;
+    app->p_LoadGame_T();
+    seats(-2, -2, -2, -2);
+    skipCountdown();
+  }
+  float& cell(int x, int y, int field) { return app->m_grid[(x + y * kColumns) * 10 + field]; }
+  // Only the outer ring of ice is left.
+  void clearArena() {
+    for (int x = 1; x < kColumns; ++x)
+      for (int y = 1; y < kRows; ++y) cell(x, y, kContent) = cell(x, y, kBlocked) = 0;
+  }
+  void place(int p, int cellX, int cellY, float heading = 0) {
+    player(p, kX) = Centre(cellX);
+    player(p, kY) = Centre(cellY);
+    player(p, kHeading) = heading;
+  }
+  void shell(int slot, int owner, float x, float y, float vx, float vy, int bounces = 1) {
+    const float fields[] = {static_cast<float>(owner + 1), x, y, vx, vy, static_cast<float>(bounces)};
+    for (int field = 0; field < 6; ++field) object(slot, field) = fields[field];
+  }
+  int shellsInFlight() {
+    int count = 0;
+    for (int slot = 0; slot < 16; ++slot) count += object(slot, kOwner) > 0;
+    return count;
+  }
+  void play(int frames) { runFrames(&c_MyApp::p_Game_T, frames); }
+};
+
+// A shell from the middle of the arena flies right at 2.88 a frame towards cell (10, 7).
+TEST_F(TankWarfareTest, ShellsBounceOnceOpenPresentsAndSpareTheirOwner) {
+  struct Case { const char* what; int owner, bounces, inTheWay; bool flying; float vx; int after; } cases[] = {
+      {"turns back off ice", 1, 1, kIce, true, -2.88f, kIce},
+      {"is spent on ice with no bounce left", 1, 0, kIce, false, 0, kIce},
+      {"blows a present open", 1, 1, kPresent, false, 0, kFloor},
+      {"passes over its own tank", 0, 1, kFloor, true, 2.88f, kFloor},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    clearArena();
+    if (c.owner == 0) place(0, 9, 7);
+    cell(10, 7, kContent) = static_cast<float>(c.inTheWay);
+    shell(0, c.owner, Centre(8), Centre(7), 2.88f, 0, c.bounces);
+    play(20);
+    EXPECT_EQ(object(0, kOwner) > 0, c.flying) << c.what;
+    if (c.flying) {
+      EXPECT_FLOAT_EQ(object(0, kShellVx), c.vx) << c.what;
+    }
+    EXPECT_EQ(cell(10, 7, kContent), c.after) << c.what;
+    EXPECT_EQ(player(0, kAlive), 3) << c.what;
+  }
+  // Shells of two tanks that meet knock each other out; a tank's own pass each other.
+  for (int second : {1, 0}) {
+    SetUp();
+    clearArena();
+    shell(0, 0, Centre(6), Centre(7), 2.88f, 0);
+    shell(1, second, Centre(10), Centre(7), -2.88f, 0);
+    play(25);
+    EXPECT_EQ(shellsInFlight(), second == 1 ? 0 : 2) << "second shell's owner " << second;
+  }
+}
+
+// Blue's shell meets Red: a point for Blue unless Red is shielded (the shell bursts) or
+// the winning hit has been made (Red is still wrecked).
+TEST_F(TankWarfareTest, HitsScoreForTheShooterOnly) {
+  struct Case { const char* what; float shield, winTimer; bool wrecked; float points; } cases[] = {
+      {"an enemy's shell", 0, -1, true, 1},
+      {"on a shield", 40, -1, false, 0},
+      {"after the winning hit", 0, 0, true, 0},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    clearArena();
+    place(0, 8, 7);
+    player(0, kShield) = c.shield;
+    app->m_players[kWinTimer] = c.winTimer;
+    shell(0, 1, Centre(7), Centre(7), 2.88f, 0);
+    play(10);
+    EXPECT_EQ(player(0, kAlive) == 0, c.wrecked) << c.what;
+    EXPECT_EQ(player(1, kScore), c.points) << c.what;
+    EXPECT_EQ(shellsInFlight(), 0) << c.what;
+  }
+}
+
+// A wreck is back 180 frames later, shielded, at the corner farthest from the others.
+TEST_F(TankWarfareTest, WreckReturnsShieldedAtTheFarthestCorner) {
+  struct Case { int others[3][2]; int cornerX, cornerY; float heading; } cases[] = {
+      {{{2, 2}, {14, 12}, {2, 12}}, 15, 1, 225},
+      {{{14, 2}, {14, 12}, {2, 12}}, 1, 1, 135},
+      {{{8, 2}, {8, 7}, {8, 12}}, 1, 1, 135},  // equals: the first corner
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    clearArena();
+    place(0, 8, 7);
+    shell(0, 1, Centre(8) - 14, Centre(7), 2.88f, 0);
+    play(1);
+    ASSERT_EQ(player(0, kAlive), 0);
+    for (int q = 1; q < 4; ++q) place(q, c.others[q - 1][0], c.others[q - 1][1]);
+    int frames = 0;
+    while (player(0, kAlive) == 0 && frames < 400) {
+      play(1);
+      ++frames;
+    }
+    EXPECT_EQ(frames, 180);
+    EXPECT_EQ(player(0, kX), Centre(c.cornerX));
+    EXPECT_EQ(player(0, kY), Centre(c.cornerY));
+    EXPECT_EQ(player(0, kHeading), c.heading);
+    EXPECT_EQ(player(0, kShield), 150);
+  }
+}
+
+// The round ends 60 frames after the fifth point, or when the three-minute clock runs
+// out (idle humans included).
+TEST_F(TankWarfareTest, RoundEndsAfterTheFifthPointOrTheClock) {
+  clearArena();
+  place(0, 8, 7);
+  player(1, kScore) = 4;
+  shell(0, 1, Centre(8) - 14, Centre(7), 2.88f, 0);  // hits on the first frame
+  int frames = 0;
+  while (!app->m_roundOver && frames < 1000) {
+    play(1);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 61);
+  EXPECT_EQ(player(1, kScore), 5);
+
+  SetUp();
+  seats(-1, -1, -1, -1);
+  frames = 0;
+  while (!app->m_roundOver && frames < 20000) {
+    play(1);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 180 * 60 + 1);
+}
+
+// Red faces up; the stick turns it 4 degrees a frame and it rolls at 1.44 x cos(what is
+// left of the turn) once within 60 degrees of the way pushed. Ice stops it up to a step
+// short of touching. One shell per press, 30 frames apart, three in flight.
+TEST_F(TankWarfareTest, StickTurnsDrivesAndFires) {
+  struct Case { const char* what; float stickX, stickY; int frames; float heading, x, y; } cases[] = {
+      {"inside the dead zone", 0.2f, 0.2f, 10, 0, Centre(8), Centre(7)},
+      {"turning to the right", 1, 0, 7, 28, Centre(8), Centre(7)},
+      {"rolling once within 60 degrees", 1, 0, 8, 32, Centre(8) + 0.404f, Centre(7) - 0.647f},
+      {"into the ice above", 0, -1, 300, 0, Centre(8), Centre(7) - 136 * 1.44f},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    seats(-1, -2, -2, -2);
+    clearArena();
+    place(0, 8, 7);
+    keyboardStick(c.stickX, c.stickY);
+    play(c.frames);
+    EXPECT_NEAR(player(0, kHeading), c.heading, 0.01f) << c.what;
+    EXPECT_NEAR(player(0, kX), c.x, 0.05f) << c.what;
+    EXPECT_NEAR(player(0, kY), c.y, 0.05f) << c.what;
+  }
+  struct Presses { std::vector<int> frames; int shells; } presses[] = {
+      {{0}, 1}, {{0, 10}, 1}, {{0, 35}, 2}, {{0, 35, 70, 105}, 3}};
+  for (const Presses& c : presses) {
+    SetUp();
+    seats(-1, -2, -2, -2);
+    clearArena();
+    place(0, 8, 7);
+    for (int frame = 0; frame < 110; ++frame) {
+      bool pressed = false;
+      for (int at : c.frames) pressed = pressed || (frame >= at && frame < at + 3);
+      app->m_controls[kKeyboardControls + kFireA] = pressed ? 1.0f : 0.0f;
+      play(1);
+    }
+    EXPECT_EQ(shellsInFlight(), c.shells) << "presses: " << c.frames.size();
+  }
+}
+
+// A computer in any seat against three idle tanks finds its way round the ice and the
+// presents, never drives into them, and wins the round.
+TEST_F(TankWarfareTest, LoneComputerFindsItsWayAndWins) {
+  for (int p = 0; p < 4; ++p) {
+    SetUp();
+    app->m_pad[p] = 0;
+    int frames = 0;
+    while (!app->m_roundOver && frames < 36000) {
+      play(1);
+      ++frames;
+      float half = 0.34f * 32;
+      for (float dx : {-half, half}) {
+        for (float dy : {-half, half}) {
+          int x = static_cast<int>((player(p, kX) + dx) / 32), y = static_cast<int>((player(p, kY) + dy) / 32);
+          ASSERT_EQ(cell(x, y, kContent), kFloor) << "seat " << p << " on frame " << frames;
+        }
+      }
+    }
+    EXPECT_EQ(player(p, kScore), 5) << "seat " << p;
+    EXPECT_LT(frames, 36000) << "seat " << p;
+  }
+}
+
+}  // namespace
