@@ -518,13 +518,14 @@ bool ShotFindsEnemy(c_MyApp& app, const Arena& arena, int p, float reach) {
 }
 
 // Down the field: the farthest of the next three cells that the tank can reach in a
-// straight run. A present on the way is the goal itself, to be shot open.
-bool NextWaypoint(c_MyApp& app, const Arena& arena, int p, float& toX, float& toY, bool& present) {
+// straight run. A present on the way is the goal itself, to be shot open. Off the field
+// (not reached, or in the prey's own cell) the goal stays as it was given.
+void NextWaypoint(c_MyApp& app, const Arena& arena, int p, float& toX, float& toY, bool& present) {
   float* row = Row(app, p);
   int x = ColumnAt(arena, row[kX]);
   int y = RowAt(arena, row[kY]);
   float here = FieldAt(app, p, x, y);
-  if (here <= 1) return false;
+  if (here <= 1) return;
   present = false;
   const int kSteps[4][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
   for (int step = 0; step < 3; ++step) {
@@ -552,10 +553,9 @@ bool NextWaypoint(c_MyApp& app, const Arena& arena, int p, float& toX, float& to
     y = nextY;
     here = best;
   }
-  return true;
 }
 
-// An enemy shell that will pass within a cell of the tank in the next 40 frames (along
+// An enemy shell that will pass within a cell of the tank in the next 50 frames (along
 // its line, bounces aside): the heading that steps out of its way. The tank steps to the
 // side of the line it is on, or when nearly on it, to the side it faces more.
 bool DodgeHeading(c_MyApp& app, const Arena& arena, int p, float& heading) {
