@@ -112,12 +112,13 @@ const int kFireSound = 5;
 const int kBlastSound = 6;
 
 // One quarter of each layout, columns 1..8 and rows 1..7 (the middle column and row are
-// the last ones), mirrored into the other three: '#' ice, 'p' a place for a present.
+// the last ones), mirrored into the other three: '#' ice, 'p' a place for a present. The
+// ice in the middle of each side keeps the corners from seeing each other along it.
 const int kLayouts = 3;
 const char* const kQuarters[kLayouts][7] = {
-    {"........", "........", "..##..p.", "..#.....", ".....pp.", ".p...p#.", "....#..."},
-    {"........", "...p....", ".p.#.##.", "...#....", ".###.p..", ".....p.#", ".pp....."},
-    {"........", "........", "..pp.#..", "..p..#..", "..####p.", "......p.", "..p....p"},
+    {".......#", "........", "..##..p.", "..#.....", ".....pp.", ".p...p#.", "#...#..."},
+    {".......#", "...p....", ".p.#.##.", "...#....", ".###.p..", ".....p.#", "#pp....."},
+    {".......#", "........", "..pp.#..", "..p..#..", "..####p.", "......p.", "#.p....p"},
 };
 
 struct Corner {
