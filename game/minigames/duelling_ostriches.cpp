@@ -66,6 +66,7 @@ const int kEndTimer = 64;
 
 const int kPanelWidth = 96;
 const int kOstrichArt = 320;  // sheet 5, one per player; they face right
+const int kOstrichFlapArt = 332;  // the same with the wing raised
 const int kEggArt = 324;
 const int kFireA = 10;
 const int kUp = 0;
@@ -638,12 +639,13 @@ void DrawEgg(c_MyApp& app, const float* egg, const Field& field, float ox, float
   app.p_ResetDraw();
 }
 
-// The sprite faces right and is mirrored for a rider facing left. A flap squashes it for
-// a moment, running bobs it, flying leans it into its speed; a knocked-out rider spins,
-// and a safe one blinks.
+// The sprite faces right and is mirrored for a rider facing left. A flap raises the wing
+// and squashes the bird a little for a moment, running bobs it, flying leans it into its
+// speed; a knocked-out rider spins, and a safe one blinks.
 void DrawRider(c_MyApp& app, int p, const float* rider, const Field& field, float ox, float oy) {
   float y = rider[kY];
-  float squash = std::sin(rider[kFlapPose] / kFlapPoseFrames * 3.1415927f) * 0.14f;
+  float squash = std::sin(rider[kFlapPose] / kFlapPoseFrames * 3.1415927f) * 0.07f;
+  int art = (rider[kFlapPose] > kFlapPoseFrames / 2 ? kOstrichFlapArt : kOstrichArt) + p;
   float lean = std::min(std::max(rider[kVx] * 5, -14.0f), 14.0f);
   if (rider[kStanding] != 0) {
     lean = 0;
@@ -663,7 +665,7 @@ void DrawRider(c_MyApp& app, int p, const float* rider, const Field& field, floa
     app.p_Alpha(alpha);
     app.p_SetRot(lean);
     app.p_SetSize(rider[kFacing] * (1 + squash) * kRiderScale, (1 - squash) * kRiderScale);
-    app.p_DrawGfx(x + ox, y + oy, kOstrichArt + p);
+    app.p_DrawGfx(x + ox, y + oy, art);
   });
   app.p_ResetDraw();
 }

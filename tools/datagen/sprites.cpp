@@ -613,18 +613,25 @@ void enemy(Painter& p, int k) {
 
 // Sprites for the games still to be designed: ostriches and eggs, tanks, gems, coins,
 // darts, sheep, balls and a box of festive props.
-void ostrich(Painter& p, int pl) {
+// The bird's body carries a dark shade of the player colour and a wing in the colour
+// itself, so it reads against a night sky; the wing is folded, or raised in a flap.
+void ostrich(Painter& p, int pl, bool wingUp) {
   Rgba c = playerColour(pl);
   p.polyline({19, 26, 17, 32, 19, 38}, 1.6f, Paint(rgb(240, 170, 120)), 0.8f);
   p.polyline({23, 26, 25, 32, 22, 38}, 1.6f, Paint(rgb(240, 170, 120)), 0.8f);
-  p.ellipse(20, 22, 10, 7, glossy(kInk, 20, 22, 10), OW);
-  p.polygon({10, 20, 4, 15, 8, 23}, Paint(c), OW);  // tail feathers in player colour
+  p.ellipse(20, 22, 10, 7, glossy(shade(c, 0.55f), 20, 22, 10), OW);
+  p.polygon({10, 20, 4, 15, 8, 23}, Paint(c), OW);  // tail feathers
   p.polyline({26, 20, 28, 12, 27, 6}, 2.6f, Paint(rgb(250, 200, 180)), OW);
   p.circle(28, 6, 3.6f, Paint(rgb(250, 200, 180)), OW);
   p.polygon({31, 5, 36, 7, 31, 8}, Paint(rgb(255, 180, 40)), 0.7f);
   p.circle(29, 5, 0.9f, Paint(kInk));
   p.polyline({24.5f, 14, 29.5f, 14}, 2.2f, Paint(c), 0.8f);  // scarf
-  emblem(p, pl, 18, 22, 3);
+  if (wingUp) {
+    p.polygon({13, 19, 17, 6, 21, 4, 22, 10, 20, 19}, glossy(c, 18, 10, 8), OW);
+  } else {
+    p.ellipse(18, 21, 6.5f, 4, glossy(c, 17, 20, 6), OW);
+  }
+  emblem(p, pl, 18, wingUp ? 24 : 21, 2.6f);
 }
 
 void egg(Painter& p) {
@@ -813,8 +820,9 @@ void sheet4(Painter& p, int f) {
 }
 
 void sheet5(Painter& p, int f) {
-  if (f <= 3) ostrich(p, f);
+  if (f <= 3) ostrich(p, f, false);
   else if (f == 4) egg(p);
+  else if (f >= 12 && f <= 15) ostrich(p, f - 12, true);
   else if (f >= 8 && f <= 11) tank(p, f - 8);
   else if (f >= 16 && f <= 19) gem(p, f - 16);
   else if (f == 20) robot(p);
