@@ -271,8 +271,10 @@ void DrawMeadow(c_MyApp& app) {
       app.p_Rect(left, top, tile, tile);
       if (cell[kGround] == kCracking) {
         app.p_SetCol(40, 25, 15, 1);
-        app.p_Line(left + tile * 0.2f, top + tile * 0.3f, left + tile * 0.6f, top + tile * 0.55f);
-        app.p_Line(left + tile * 0.6f, top + tile * 0.55f, left + tile * 0.8f, top + tile * 0.9f);
+        for (float thick : {0.0f, 1.0f}) {
+          app.p_Line(left + tile * 0.2f + thick, top + tile * 0.3f, left + tile * 0.6f + thick, top + tile * 0.55f);
+          app.p_Line(left + tile * 0.6f + thick, top + tile * 0.55f, left + tile * 0.8f + thick, top + tile * 0.9f);
+        }
       } else if (cell[kFlower] > 0 && cell[kGrass] > 50) {
         app.p_SetCol(255, 255, 255, 1);
         app.p_Oval(left + tile * 0.3f, top + tile * 0.6f, tile * 0.1f, tile * 0.1f);
