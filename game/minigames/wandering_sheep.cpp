@@ -75,6 +75,8 @@ const float kBumpKnock = 0.04f;
 const float kBleatRange = 3.6f;
 const float kBleatKnock = 0.15f;
 const float kKnockDecay = 0.9f;
+// Sparks of the fast-fading kind live about this many frames.
+const float kBleatRingFrames = 17;
 
 // The will: degrees a frame it turns the sheep, how far a new whim may lie from the
 // present heading, the odds of each mood and how long a whim lasts.
@@ -341,7 +343,9 @@ void BleatAt(c_MyApp& app, int p) {
   float tile = app.m_tileSize;
   row[kBleatTimer] = kBleatRecovery;
   Bleat(app, p, kVoices[p] * 1.2f);
-  for (int ring = 0; ring < 12; ++ring) app.p_ThrowParticle(row[kX], row[kY], 1, 9, ring * 30.0f, 2.5f);
+  // Quick-fading sparks that spread about as far as the bleat reaches.
+  float spread = kBleatRange * tile / kBleatRingFrames;
+  for (int ring = 0; ring < 16; ++ring) app.p_ThrowParticle(row[kX], row[kY], 6, 9, ring * 22.5f, spread);
   for (int q = 0; q < kSheep; ++q) {
     if (q == p || !OnIsland(app, q)) continue;
     float* other = Row(app, q);
