@@ -125,7 +125,7 @@ const float kBleatReaction = 0.08f;
 
 const int kFireA = 10;
 const int kSheepSheet = 5;
-const int kSheepFrame = 32;  // a white sheep, side view, facing right
+const int kSheepFrame = 36;  // the players' sheep, side view, facing right: 36 + player
 const float kSheepScale = 0.85f;
 const int kFirstBleat = 16;
 const float kVoices[kSheep] = {1.0f, 0.85f, 1.15f, 1.3f};
@@ -491,8 +491,8 @@ void ComputerNudge(c_MyApp& app, int p, float& nudgeX, float& nudgeY, bool& blea
 }
 
 // A sheep drawn over its shadow and a disc in its player's colour that shrinks when it
-// bleats and grows back as the bleat recovers; the wool is tinted towards that colour and
-// the sprite mirrored when the sheep walks left. A falling sheep tumbles into the sea.
+// bleats and grows back as the bleat recovers; the sprite is mirrored when the sheep walks
+// left. A falling sheep tumbles into the sea.
 void DrawSheep(c_MyApp& app, int p) {
   float* row = Row(app, p);
   float tile = app.m_tileSize;
@@ -509,13 +509,12 @@ void DrawSheep(c_MyApp& app, int p) {
     app.p_SetCol(colour.red, colour.green, colour.blue, 0.95f);
     app.p_Oval(x, y + tile * 0.5f, tile * (0.3f + 0.45f * ready), tile * (0.12f + 0.18f * ready));
   }
-  Colour wool = Mixed({255, 255, 255}, colour, 0.55f);
-  app.p_SetCol(wool.red, wool.green, wool.blue, fall);
+  app.p_Alpha(fall);
   float scale = kSheepScale * tile / 20 * fall;
   app.p_SetSize(scale * row[kFacing], scale);
   app.p_SetRot((1 - fall) * 240 * row[kFacing]);
   float bob = std::fabs(std::sin(row[kBob] * D2R)) * tile * 0.08f;
-  app.p_DrawImg(kSheepSheet, x, y - bob, kSheepFrame);
+  app.p_DrawImg(kSheepSheet, x, y - bob, static_cast<float>(kSheepFrame + p));
   app.p_ResetDraw();
   if (row[kStartle] > 0 && !falling) {
     app.p_SetSize(1.5f);

@@ -677,8 +677,7 @@ void dart(Painter& p) {
   p.polygon({20, 26, 26, 36, 20, 33, 14, 36}, Paint(rgb(230, 40, 60)), OW);
 }
 
-void sheep(Painter& p, int k) {
-  Rgba wool = k == 1 ? rgb(70, 70, 80) : rgb(250, 250, 245);
+void sheepBody(Painter& p, Rgba wool) {
   for (float x : {13.0f, 27.0f}) p.rect(x - 1.2f, 27, 2.4f, 8, Paint(kInk));
   auto fluff = [](float x, float y) {
     float d = 1e9f;
@@ -692,7 +691,17 @@ void sheep(Painter& p, int k) {
   p.ellipse(31, 19, 4.5f, 5.5f, Paint(rgb(60, 55, 60)), OW);
   p.circle(32.5f, 18, 1.1f, Paint(kWhite));
   p.ellipse(27.5f, 15, 2.5f, 1.3f, Paint(rgb(60, 55, 60)), 0.7f);
+}
+
+void sheep(Painter& p, int k) {
+  sheepBody(p, k == 1 ? rgb(70, 70, 80) : rgb(250, 250, 245));
   if (k >= 2) santaHat(p, 31, 14.5f, 7, 20, k == 2 ? rgb(225, 30, 40) : rgb(40, 150, 70));
+}
+
+// A player's sheep: wool in a light shade of the player colour, the emblem on its flank.
+void playerSheep(Painter& p, int pl) {
+  sheepBody(p, shade(playerColour(pl), 1.25f));
+  emblem(p, pl, 18, 22, 4);
 }
 
 void ball(Painter& p, int k) {
@@ -831,6 +840,7 @@ void sheet5(Painter& p, int f) {
   else if (f == 25) dart(p);
   else if (f == 28) octagonBlock(p);
   else if (f >= 32 && f <= 35) sheep(p, f - 32);
+  else if (f >= 36 && f <= 39) playerSheep(p, f - 36);
   else if (f >= 40 && f <= 43) ball(p, f - 40);
   else if (f >= 44 && f <= 47) yarnBall(p, f - 44);
   else if (f == 48) candyCane(p);
