@@ -41,7 +41,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_U, &c_MyApp::p_Game_U},  // U
     {&c_MyApp::p_LoadGame_V, &c_MyApp::p_Game_V},  // V
     {&c_MyApp::p_LoadGame_W, &c_MyApp::p_Game_W},  // W
-    kFallback,  // X: p_LoadGame_X, p_Game_X
+    {&c_MyApp::p_LoadGame_X, &c_MyApp::p_Game_X},  // X
     kFallback,  // Y: p_LoadGame_Y, p_Game_Y
     {&c_MyApp::p_LoadGame_Z2, &c_MyApp::p_Game_Z2},  // Z
 };
