@@ -234,25 +234,28 @@ void StartWave(c_MyApp& app, const Arena& arena) {
   }
 }
 
-// Waves come when the arena has been clear a moment or the wave has had its time; after
-// the last one the balls keep speeding up. True once the last wave is cleared.
-bool RunWaves(c_MyApp& app, const Arena& arena) {
-  float* game = Player(app, 0);
+int BallsLeft(c_MyApp& app) {
   int balls = 0;
   for (int i = 0; i < kMostBalls; ++i) balls += Ball(app, i)[kKind] != 0;
-  game[kClearFrames] = balls == 0 ? game[kClearFrames] + 1 : 0;
+  return balls;
+}
+
+// Waves come when the arena has been clear a moment or the wave has had its time; after
+// the last one the balls keep speeding up.
+void RunWaves(c_MyApp& app, const Arena& arena) {
+  float* game = Player(app, 0);
+  game[kClearFrames] = BallsLeft(app) == 0 ? game[kClearFrames] + 1 : 0;
   game[kWaveFrames] += 1;
   if (game[kBanner] > 0) game[kBanner] -= 1;
   if (game[kWave] < kWaves) {
     if (game[kClearFrames] >= kClearPause || game[kWaveFrames] >= kWaveLimit) StartWave(app, arena);
-    return false;
+    return;
   }
   game[kHeatFrames] += 1;
   if (game[kHeatFrames] >= kHeatInterval) {
     game[kHeatFrames] = 0;
     game[kSpeed] *= kWaveSpeedUp;
   }
-  return balls == 0;
 }
 
 void Burst(c_MyApp& app, float x, float y, int count, int colour, float speed) {
@@ -427,10 +430,13 @@ void Think(c_MyApp& app, int p, const Rail& rail, const Arena& arena) {
 
   float best = here, bestCost = 1e9f;
   for (int n = 0; n < kCandidates + 1 + leadCount; ++n) {
-    float spot = n < kCandidates ? low + (high - low) * n / (kCandidates - 1) : n == kCandidates ? here : leads[n - kCandidates - 1];
+    float spot = n < kCandidates    ? low + (high - low) * n / (kCandidates - 1)
+                 : n == kCandidates ? here
+                                    : leads[n - kCandidates - 1];
     float cost = std::fabs(spot - here) * kWalkCost;
     float aimCost = 0;
-    for (int l = 0; l < leadCount; ++l) aimCost = std::fmin(aimCost, std::fabs(spot - leads[l]) * kAimCost - urgency[l] - kAimBase);
+    for (int l = 0; l < leadCount; ++l)
+      aimCost = std::fmin(aimCost, std::fabs(spot - leads[l]) * kAimCost - urgency[l] - kAimBase);
     cost += aimCost;
     for (int t = 0; t < threatCount; ++t) {
       float frames = FramesToContact(threats[t], here, spot);
@@ -629,7 +635,8 @@ void c_MyApp::p_LoadGame_X() {
   for (int p = 0; p < kPlayers; ++p) {
     Rail rail = RailOf(p, arena);
     float middle = rail.length / 2;
-    p_Start(p, static_cast<int>(rail.alongX ? middle : rail.fixed), static_cast<int>(rail.alongX ? rail.fixed : middle));
+    float x = rail.alongX ? middle : rail.fixed, y = rail.alongX ? rail.fixed : middle;
+    p_Start(p, static_cast<int>(x), static_cast<int>(y));
     Player(*this, p)[kWanted] = middle;
   }
   m_players[kSpeed] = 1;
@@ -650,7 +657,7 @@ void c_MyApp::p_Game_X() {
 
   Arena arena = ArenaOf(*this);
   bool playing = m_introTimer < 1;
-  bool cleared = playing && RunWaves(*this, arena);
+  if (playing) RunWaves(*this, arena);
   DrawArena(*this, arena);
   for (int i = 0; i < kMostBalls; ++i) p_X_Ball(i);
   DrawBalls(*this);
@@ -667,6 +674,7 @@ void c_MyApp::p_Game_X() {
     if (InPlay(Player(*this, p))) DrawPlayer(*this, p, arena, static_cast<int>(m_players[kWaveFrames]));
   DrawBanner(*this, arena);
 
+  bool cleared = m_players[kWave] >= kWaves && BallsLeft(*this) == 0;
   if (inPlay < 2 || cleared) {
     m_players[kEndTimer] += 1;
     if (m_players[kEndTimer] > kEndFrames) m_roundOver = 1;
