@@ -1,0 +1,199 @@
+// Xtreme X-Fire frame by frame: a bolt splits a ball in an X ahead of it and scores for
+// its shooter, a ball costs a player a life unless the player is safe, the fire and
+// slide rules, and whole rounds of computers keeping the waves' rules and ending.
+#include <cmath>
+#include <vector>
+
+#include "runtime/random.h"
+#include "tests/game/minigames/minigame_fixture.h"
+
+namespace {
+
+const int kKind = 0, kObjX = 1, kObjY = 2, kVelX = 3, kVelY = 4, kSize = 5, kForming = 6;
+const int kX = 1, kY = 2, kDaze = 3, kGuard = 4, kScore = 95, kLives = 99;
+const int kWave = 50, kEndTimer = 66;
+const int kMostBalls = 64, kFirstBolt = 100, kLastBolt = 147;
+const float kRadius[4] = {8, 12, 18, 26};
+const float kSpeed[4] = {2.8f, 2.2f, 1.7f, 1.3f};
+
+class XtremeXFireTest : public MinigameTest {
+ protected:
+  // A round in play with no ball in the arena and nobody steering.
+  void start() {
+    zr_random_Seed = 7;
+    app->p_LoadGame_X();
+    seats(-2, -2, -2, -2);
+    for (int i = 0; i < kMostBalls; ++i) object(i, kKind) = 0;
+    skipCountdown();
+  }
+  void ball(int i, float kind, float x, float y, float vx, float vy, float size) {
+    const float fields[7] = {kind, x, y, vx, vy, size, kind == 1 ? 1000.0f : 0};
+    for (int field = 0; field < 7; ++field) object(i, field) = fields[field];
+  }
+  void frames(int count) { runFrames(&c_MyApp::p_Game_X, count); }
+  void fireA(bool held) { app->m_controls[kKeyboardControls + 7] = held ? 1 : 0; }
+  int count(int first, int last) {
+    int n = 0;
+    for (int i = first; i <= last; ++i) n += object(i, kKind) != 0;
+    return n;
+  }
+};
+
+// A keyboard player fires once at a ball 200 pixels in front of it: the shooter scores,
+// the pieces fly on either side of the bolt at their size's speed, the tiny ball pops, a
+// forming ghost lets the bolt pass, and a full arena has room for one piece only.
+TEST_F(XtremeXFireTest, BoltsSplitBallsAheadOfThemAndScore) {
+  struct Case { int shooter; float kind, size; bool full; float score; int pieces; };
+  const Case cases[] = {
+      {0, 2, 3, false, 1, 2}, {1, 2, 2, false, 1, 2}, {2, 2, 1, false, 1, 2}, {3, 2, 3, false, 1, 2},
+      {0, 2, 0, false, 1, 0}, {0, 1, 3, false, 0, 1}, {0, 2, 2, true, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "shooter " << c.shooter << ", kind " << c.kind << ", size " << c.size);
+    start();
+    int sources[4] = {-2, -2, -2, -2};
+    sources[c.shooter] = -1;
+    seats(sources[0], sources[1], sources[2], sources[3]);
+    // The way into the arena from the shooter's side: Red up, Blue down, Yellow right, Green left.
+    float inX = c.shooter == 2 ? 1 : c.shooter == 3 ? -1 : 0, inY = c.shooter == 0 ? -1 : c.shooter == 1 ? 1 : 0;
+    ball(0, c.kind, player(c.shooter, kX) + inX * 200, player(c.shooter, kY) + inY * 200, 0, 0, c.size);
+    if (c.full)
+      for (int i = 1; i < kMostBalls; ++i) ball(i, 1, 40, 40, 0, 0, 0);
+    fireA(true);
+    frames(1);
+    fireA(false);
+    frames(34);
+    EXPECT_EQ(player(c.shooter, kScore), c.score);
+    EXPECT_EQ(count(0, kMostBalls - 1) - (c.full ? kMostBalls - 1 : 0), c.pieces);
+    if (c.score == 0 || c.pieces == 0) continue;
+    // Each piece goes ahead along the bolt as fast as across it, the two to either side.
+    float diagonal = kSpeed[static_cast<int>(c.size) - 1] / std::sqrt(2.0f), across[2] = {0, 0};
+    for (int i = 0; i < c.pieces; ++i) {
+      EXPECT_EQ(object(i, kSize), c.size - 1);
+      EXPECT_NEAR(object(i, kVelX) * inX + object(i, kVelY) * inY, diagonal, 0.01f);
+      across[i] = object(i, kVelX) * inY - object(i, kVelY) * inX;
+      EXPECT_NEAR(std::fabs(across[i]), diagonal, 0.01f);
+    }
+    if (c.pieces == 2) {
+      EXPECT_LT(across[0] * across[1], 0);
+    }
+  }
+}
+
+// A ball dropping onto Red: a hit costs a life and dazes; a safe player loses nothing;
+// the last life puts the player out. The ball always bounces back into the arena.
+TEST_F(XtremeXFireTest, BallsCostLivesUnlessThePlayerIsSafe) {
+  struct Case { float lives, guard, livesAfter; bool dazed; };
+  const Case cases[] = {{3, 0, 2, true}, {2, 0, 1, true}, {3, 40, 3, false}, {1, 0, 0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.lives << " lives, safe for " << c.guard);
+    start();
+    player(0, kLives) = c.lives, player(0, kGuard) = c.guard;
+    ball(0, 2, player(0, kX) + 5, player(0, kY) - 40, 0, 1.3f, 1);
+    frames(20);
+    EXPECT_EQ(player(0, kLives), c.livesAfter);
+    EXPECT_EQ(player(0, kDaze) > 0, c.dazed);
+    EXPECT_LT(object(0, kVelY), 0);
+  }
+}
+
+// Red on the keyboard (Yellow in one case) over 30 frames: bolts fired and the slide. A
+// press fires 7 frames after the last bolt, a held button every 14; nothing happens while
+// dazed or in the countdown; the rail stops 40 pixels from the corner.
+TEST_F(XtremeXFireTest, FireAndSlideRules) {
+  struct Case {
+    int seat, pressEvery, pressFor;
+    float stickX, stickY, daze;
+    int countdown, frames, bolts;
+    float moved;
+  };
+  const Case cases[] = {
+      {0, 30, 30, 0, 0, 0, 0, 30, 3, 0},    {0, 7, 1, 0, 0, 0, 0, 30, 5, 0},      {0, 6, 1, 0, 0, 0, 0, 30, 3, 0},
+      {0, 30, 30, 1, 0, 90, 0, 30, 0, 0},   {0, 30, 30, 1, 0, 0, 100, 30, 0, 0},  {0, 0, 0, 1, 0, 0, 0, 10, 0, 30},
+      {0, 0, 0, -1, 0, 0, 0, 200, 0, 40 - 272}, {2, 0, 0, 0, 1, 0, 0, 10, 0, 30},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "seat " << c.seat << ", press every " << c.pressEvery << ", daze " << c.daze);
+    start();
+    int sources[4] = {-2, -2, -2, -2};
+    sources[c.seat] = -1;
+    seats(sources[0], sources[1], sources[2], sources[3]);
+    player(c.seat, kDaze) = c.daze;
+    app->m_introTimer = c.countdown;
+    keyboardStick(c.stickX, c.stickY);
+    float start = player(c.seat, c.seat < 2 ? kX : kY);
+    for (int frame = 0; frame < c.frames; ++frame) {
+      fireA(c.pressEvery > 0 && frame % c.pressEvery < c.pressFor);
+      frames(1);
+    }
+    EXPECT_EQ(count(kFirstBolt, kLastBolt), c.bolts);
+    EXPECT_EQ(player(c.seat, c.seat < 2 ? kX : kY) - start, c.moved);
+  }
+}
+
+// Whole rounds of three computers and an idle seat. Nothing moves in the countdown. Every
+// hit is a point: the balls' hits still to take (15 for a big one, 7, 3, 1) plus the
+// points scored only grow by 15 for each big ball a wave brings, unless the arena is too
+// full for a piece. Lives fall only with a ball on the player; the idle seat never
+// scores; the round is over 60 frames after at most one player is left or the sixth wave
+// is cleared.
+TEST_F(XtremeXFireTest, WholeRoundsKeepTheWaveRulesAndEnd) {
+  auto content = [this]() {
+    float total = 0;
+    for (int i = 0; i < kMostBalls; ++i)
+      if (object(i, kKind) != 0) total += std::pow(2.0f, object(i, kSize) + 1) - 1;
+    for (int p = 0; p < 4; ++p) total += player(p, kScore);
+    return total;
+  };
+  auto forms = [this]() {
+    int forming = 0;
+    for (int i = 0; i < kMostBalls; ++i) forming += object(i, kKind) == 1;
+    return forming;
+  };
+  for (int seed : {1, 2, 3}) {
+    SCOPED_TRACE(seed);
+    zr_random_Seed = seed;
+    app->p_LoadGame_X();
+    seats(0, 0, 0, 4);
+    float ballX = object(0, kObjX), redX = player(0, kX);
+    frames(160);
+    EXPECT_EQ(object(0, kObjX), ballX);
+    EXPECT_EQ(player(0, kX), redX);
+    EXPECT_EQ(count(kFirstBolt, kLastBolt), 0);
+    int frame = 160, decided = 0;
+    while (!app->m_roundOver && frame < 36000) {
+      float before = content(), wave = player(0, kWave), lives[4];
+      int forming = forms();
+      for (int p = 0; p < 4; ++p) lives[p] = player(p, kLives);
+      frames(1);
+      ++frame;
+      ASSERT_GE(player(0, kWave), wave);
+      ASSERT_LE(player(0, kWave), 6);
+      // New balls only ever form when none is forming any more.
+      float added = 15.0f * std::fmax(forms() - forming, 0);
+      if (count(0, kMostBalls - 1) < kMostBalls) {
+        ASSERT_EQ(content() - before, added) << "frame " << frame;
+      }
+      int inPlay = 0;
+      for (int p = 0; p < 4; ++p) {
+        inPlay += player(p, kLives) > 0;
+        ASSERT_LE(player(p, kLives), lives[p]);
+        if (player(p, kLives) == lives[p]) continue;
+        bool touched = false;
+        for (int i = 0; i < kMostBalls; ++i) {
+          float gap = std::hypot(object(i, kObjX) - player(p, kX), object(i, kObjY) - player(p, kY));
+          touched = touched || (object(i, kKind) == 2 && gap < kRadius[static_cast<int>(object(i, kSize))] + 12 + 8);
+        }
+        ASSERT_TRUE(touched) << "player " << p << " lost a life at frame " << frame << " with no ball on it";
+      }
+      if (decided == 0 && (inPlay < 2 || (player(0, kWave) == 6 && count(0, kMostBalls - 1) == 0))) decided = frame;
+    }
+    EXPECT_TRUE(app->m_roundOver);
+    EXPECT_EQ(frame - decided, 60);
+    EXPECT_EQ(player(0, kEndTimer), 61);
+    EXPECT_EQ(player(3, kScore), 0);
+    EXPECT_GT(player(0, kScore) + player(1, kScore) + player(2, kScore), 30);
+  }
+}
+
+}  // namespace
