@@ -42,7 +42,7 @@ const GameRoutines kGameTable[kGames + 1] = {
     {&c_MyApp::p_LoadGame_V, &c_MyApp::p_Game_V},  // V
     {&c_MyApp::p_LoadGame_W, &c_MyApp::p_Game_W},  // W
     {&c_MyApp::p_LoadGame_X, &c_MyApp::p_Game_X},  // X
-    kFallback,  // Y: p_LoadGame_Y, p_Game_Y
+    {&c_MyApp::p_LoadGame_Y, &c_MyApp::p_Game_Y},  // Y
     {&c_MyApp::p_LoadGame_Z2, &c_MyApp::p_Game_Z2},  // Z
 };
 
