@@ -60,7 +60,7 @@ const int kEndTimer = 66;
 // Balls, by size 0 (tiny) to 3 (big).
 const float kRadius[4] = {8, 12, 18, 26};
 const float kBallSpeed[4] = {2.8f, 2.2f, 1.7f, 1.3f};
-const int kBallFrame[4] = {41, 43, 42, 40};  // sheet 5: blue, green, yellow, orange-red
+const int kBallFrame[4] = {12, 13, 14, 15};  // sheet 4: glitter balls in no player's colour
 const int kBallColour[4] = {5, 4, 3, 2};     // particle palette
 const float kArtRadius = 11.5f;              // a ball frame's radius at scale 1
 const int kBigSize = 3;
@@ -119,7 +119,7 @@ const float kDanger = 1000;
 const float kOverlook = 0.15f;  // the odds a computer misses a ball coming its way
 
 // Art and sound.
-const int kBallSheet = 5;
+const int kBallSheet = 4;
 const int kTokenSheet = 0;
 const float kTokenScale = 0.85f;
 const int kBoltCode = 52;  // + owner: sheet 0

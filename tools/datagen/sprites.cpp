@@ -711,6 +711,18 @@ void ball(Painter& p, int k) {
   highlight(p, 16, 15, 3, 1.6f);
 }
 
+// Glitter balls in colours no player wears, biggest first, so a ball never reads as
+// somebody's.
+void glitterBall(Painter& p, int k) {
+  static const Rgba cols[4] = {rgb(150, 70, 230), rgb(230, 60, 200), rgb(190, 200, 215), rgb(255, 160, 220)};
+  p.circle(20, 20, 11, glossy(cols[k], 20, 20, 11), OW);
+  for (int i = 0; i < 5; ++i) {
+    float a = rad(40 + i * 72.0f);
+    p.star(20 + std::sin(a) * 6, 20 - std::cos(a) * 6, 1.8f, 0.6f, 4, 0, Paint(withAlpha(kWhite, 0.9f)));
+  }
+  highlight(p, 16, 15, 3, 1.6f);
+}
+
 void yarnBall(Painter& p, int pl) {
   Rgba c = playerColour(pl);
   p.circle(20, 20, 12, glossy(c, 20, 20, 12), OW);
@@ -823,6 +835,7 @@ void sheet3(Painter& p, int f) {
 void sheet4(Painter& p, int f) {
   if (f <= 3) frog(p, f);
   else if (f == 4) lilyPad(p);
+  else if (f >= 12 && f <= 15) glitterBall(p, f - 12);
   else if (f >= 32 && f <= 35) hero(p, f - 32);
   else if (f == 40) heroBullet(p);
   else if (f >= 48 && f <= 58) enemy(p, f - 48);
