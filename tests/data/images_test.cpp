@@ -50,8 +50,9 @@ const std::vector<Slot>& loaderTable() {
       {"sprt_1", 40, 40, 64, join({span(36, 39), span(48, 55)})},
       {"sprt_2", 40, 40, 64, span(0, 27)},
       {"sprt_3", 40, 40, 64, join({span(16, 23), span(48, 51)})},
-      {"sprt_4", 40, 40, 64, join({span(0, 4), span(32, 35), {40}, span(48, 58)})},
-      {"sprt_5", 40, 40, 64, {}},
+      {"sprt_4", 40, 40, 64, join({span(0, 4), span(12, 15), span(32, 35), {40}, span(48, 58)})},
+      {"sprt_5", 40, 40, 64,
+       join({span(0, 4), span(8, 21), span(24, 25), {28}, span(36, 39), span(44, 54), span(56, 59)})},
       {"pop", 8, 8, 16, span(0, 15)},
   };
   return table;

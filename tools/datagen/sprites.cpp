@@ -916,8 +916,10 @@ std::vector<SheetDef> spriteSheets() {
   s.push_back({"sprt_1", 40, 40, 64, 8, sheet1, true, cat({range(36, 39), range(48, 59)})});
   s.push_back({"sprt_2", 40, 40, 64, 8, sheet2, true, range(0, 27)});
   s.push_back({"sprt_3", 40, 40, 64, 8, sheet3, true, cat({range(16, 23), range(48, 51)})});
-  s.push_back({"sprt_4", 40, 40, 64, 8, sheet4, true, cat({range(0, 4), range(32, 35), {40}, range(48, 58)})});
-  s.push_back({"sprt_5", 40, 40, 64, 8, sheet5, true, {}});
+  s.push_back({"sprt_4", 40, 40, 64, 8, sheet4, true,
+               cat({range(0, 4), range(12, 15), range(32, 35), {40}, range(48, 58)})});
+  s.push_back({"sprt_5", 40, 40, 64, 8, sheet5, true,
+               cat({range(0, 4), range(8, 21), range(24, 25), {28}, range(36, 39), range(44, 54), range(56, 59)})});
   s.push_back({"pop", 8, 8, 16, 4, popCell, true, range(0, 15)});
   return s;
 }
