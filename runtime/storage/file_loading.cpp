@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/gc.h"
+#include "runtime/storage/png_guard.h"
 
 #include <stb/stb_image.h>
 
@@ -33,6 +34,7 @@ unsigned char* zr_storage_ReadWholeFile(FILE* file, int* length) {
 }
 
 unsigned char* zr_storage_DecodeImage(FILE* file, int* width, int* height, int* components) {
+  if (!zr_storage_PngIsSafe(file)) return nullptr;
   int w = 0, h = 0, n = 0;
   unsigned char* pixels = stbi_load_from_file(file, &w, &h, &n, 0);
   if (!pixels) return nullptr;

@@ -14,6 +14,6 @@ FILE* zr_storage_OpenFile(const String& filePath, const String& mode);
 // it) and reports the block to the collector. Null when the memory cannot be had.
 unsigned char* zr_storage_ReadWholeFile(FILE* file, int* length);
 
-// Decodes an image file with its own number of components; null when the bytes are not
-// an image stb_image understands. The pixels are freed with std::free.
+// Decodes a PNG file with its own number of components; null when the bytes are not a
+// PNG image stb_image can read. The pixels are freed with std::free.
 unsigned char* zr_storage_DecodeImage(FILE* file, int* width, int* height, int* components);

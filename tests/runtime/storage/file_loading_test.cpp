@@ -14,6 +14,7 @@
 #include "host/zr_game.h"
 #include "runtime/storage/data_paths.h"
 #include "runtime/storage/file_loading.h"
+#include "runtime/storage/png_guard.h"
 
 namespace {
 
@@ -118,10 +119,11 @@ TEST_F(FileLoading, ImagesKeepTheirOwnComponentCount) {
   }
 }
 
-TEST_F(FileLoading, DamagedOrCutImagesGiveNull) {
+TEST_F(FileLoading, DamagedCutOrForeignImagesGiveNull) {
   std::vector<unsigned char> pixels(16 * 16 * 4);
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 13);
   std::string png = encodePng(16, 16, 4, pixels);
+  std::vector<unsigned char> row(kLargestImageSide + 1, 0x80);
   const std::string path = m_dir + "/data/bad.png";
 
   std::vector<std::pair<std::string, std::string>> damaged = {
@@ -132,6 +134,9 @@ TEST_F(FileLoading, DamagedOrCutImagesGiveNull) {
       // IHDR width of 2^31 - 1: no sane allocation may follow.
       {"huge width", png.substr(0, 16) + std::string("\x7f\xff\xff\xff", 4) + png.substr(20)},
       {"zero height", png.substr(0, 20) + std::string(4, '\0') + png.substr(24)},
+      {"wider than the largest side", encodePng(kLargestImageSide + 1, 1, 1, row)},
+      // Only PNG is decoded: other formats' decoders trust headers that claim any size.
+      {"a sound 2 x 2 TGA", std::string("\0\0\x02\0\0\0\0\0\0\0\0\0\x02\0\x02\0\x18\0", 18) + std::string(12, '\x7f')},
   };
   // Every cut that loses image data must fail cleanly.
   for (size_t cut = 0; cut + 12 < png.size(); cut += 3) damaged.push_back({"cut at " + std::to_string(cut), png.substr(0, cut)});
@@ -141,6 +146,13 @@ TEST_F(FileLoading, DamagedOrCutImagesGiveNull) {
     int width = -1, height = -1, components = -1;
     EXPECT_EQ(decodeFile(path, &width, &height, &components), nullptr) << label;
   }
+
+  WriteData("bad.png", encodePng(kLargestImageSide, 1, 1, row));
+  int width = 0, height = 0, components = 0;
+  unsigned char* widest = decodeFile(path, &width, &height, &components);
+  ASSERT_NE(widest, nullptr) << "the largest side still loads";
+  EXPECT_EQ(width, kLargestImageSide);
+  std::free(widest);
 }
 
 }  // namespace
