@@ -85,6 +85,18 @@ uint64_t latticeValues(uint32_t entries, uint32_t dimensions) {
   }
 }
 
+// stb_vorbis confirms a lattice's size by raising (values + 1) to the power of the
+// dimensions in floating point and turning that into an int; past an int's range that
+// conversion is undefined. Genuine lattices have a few dimensions and stay far below it.
+bool latticeCheckFitsInt(uint64_t values, uint32_t dimensions) {
+  uint64_t power = 1;
+  for (uint32_t d = 0; d < dimensions; ++d) {
+    power *= values + 1;
+    if (power > INT32_MAX) return false;
+  }
+  return true;
+}
+
 // Vendor string and user comments: each declared length must lie within the packet.
 bool commentFits(const Packet& packet) {
   size_t at = 7;  // packet type and "vorbis"
@@ -137,6 +149,7 @@ bool codebooksFit(const Packet& packet) {
     uint32_t valueBits = in.bits(4) + 1;
     in.skip(1);
     uint64_t values = lookupType == 1 ? latticeValues(entries, dimensions) : uint64_t(entries) * dimensions;
+    if (lookupType == 1 && entries > 0 && !latticeCheckFitsInt(values, dimensions)) return false;
     if (values * valueBits > in.bitsLeft()) return false;
     in.skip(values * valueBits);
   }

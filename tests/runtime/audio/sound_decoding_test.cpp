@@ -214,9 +214,10 @@ Bytes commentPacket(uint32_t vendorLength, uint32_t count, uint32_t firstLength)
   return out;
 }
 
-// A setup header whose one codebook has a lookup table of entries x dimensions values,
+// A setup header whose one codebook has a lookup table of entries x dimensions values
+// (or, of lookup type 1, a lattice of the largest r with r^dimensions <= entries values),
 // followed by as many bits as it really carries.
-Bytes setupPacket(uint32_t dimensions, uint32_t entries, int valueBitsCarried) {
+Bytes setupPacket(uint32_t dimensions, uint32_t entries, int valueBitsCarried, int lookupType = 2) {
   BitWriter bits;
   for (char c : std::string("\x05vorbis")) bits.put(static_cast<uint8_t>(c), 8);
   bits.put(0, 8);  // one codebook
@@ -228,7 +229,7 @@ Bytes setupPacket(uint32_t dimensions, uint32_t entries, int valueBitsCarried) {
   int runBits = 0;
   for (uint32_t v = entries; v; v >>= 1) ++runBits;
   bits.put(entries, runBits);
-  bits.put(2, 4);  // lookup table of entries x dimensions values
+  bits.put(lookupType, 4);
   bits.put(0, 32);
   bits.put(0, 32);
   bits.put(0, 4);  // one bit per value
@@ -270,6 +271,9 @@ TEST(SoundDecoding, HostileVorbisHeadersAreRefusedBeforeDecoding) {
       {"comment longer than the packet", oggPages({id, commentPacket(4, 1, 0x7fffffff), fittingSetup}), false},
       {"lookup table of 2^30 values", oggPages({id, comment, setupPacket(512, 0x200000, 64)}), false},
       {"lookup table longer than the packet", oggPages({id, comment, setupPacket(64, 8, 10)}), false},
+      // The decoder's lattice check raises 2 to the power of the dimensions into an int.
+      {"lattice of 30 dimensions", oggPages({id, comment, setupPacket(30, 1, 1, 1)}), true},
+      {"lattice of 31 dimensions", oggPages({id, comment, setupPacket(31, 1, 1, 1)}), false},
       {"no setup header", oggPages({id, comment}), false},
       {"identification page only", Bytes(tone.begin(), tone.begin() + 58), false},
   };
