@@ -8,6 +8,7 @@
 #include "runtime/audio/sound_decoding.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -25,8 +26,19 @@ namespace {
 constexpr int kVorbisArenaBytes = 4 * 1024 * 1024;
 // About twelve minutes of 44.1 kHz stereo, far beyond any tune the game plays.
 constexpr size_t kMaxDecodedValues = 64u * 1024 * 1024;
-// The largest frame stb_vorbis hands back holds this many samples per channel.
+// Room for the largest frame stb_vorbis hands back, in samples per channel, to begin with.
 constexpr size_t kMaxFrameSamples = 4096;
+
+// A decoded sample in 16 bits, rounded to nearest. A damaged stream can decode to any
+// value at all, so the range is held here (not-a-number is silence) rather than left to
+// the decoder's own conversion, which overflows on such values.
+short toSample(float value) {
+  float scaled = value * 32768.0f;
+  if (!(scaled == scaled)) return 0;
+  if (scaled >= 32767.0f) return 32767;
+  if (scaled <= -32768.0f) return -32768;
+  return static_cast<short>(std::lround(scaled));
+}
 
 // A failed read yields an empty tag, which matches no chunk name.
 std::string readTag(FILE* file) {
@@ -139,30 +151,28 @@ unsigned char* LoadOGG(FILE* file, int* length, int* channels, int* format, int*
   // The device plays mono and stereo only.
   bool fine = (channelCount == 1 || channelCount == 2) && info.sample_rate > 0 &&
               info.sample_rate <= INT_MAX;
-  size_t room = kMaxFrameSamples * channelCount;
-  size_t capacity = room;
+  size_t capacity = kMaxFrameSamples * channelCount;
   if (fine) {
     samples = static_cast<short*>(std::malloc(capacity * sizeof(short)));
     fine = samples != nullptr;
   }
   while (fine) {
-    int frame = stb_vorbis_get_frame_short_interleaved(decoder, static_cast<int>(channelCount),
-                                                       samples + used, static_cast<int>(capacity - used));
+    float** frameSamples = nullptr;
+    int frame = stb_vorbis_get_frame_float(decoder, nullptr, &frameSamples);
     if (frame <= 0) break;
-    used += static_cast<size_t>(frame) * channelCount;
-    if (capacity - used >= room) continue;
-    // A whole frame must always fit, or stb_vorbis silently drops its tail.
-    if (capacity * 2 > kMaxDecodedValues) {
-      fine = false;
-      break;
+    size_t needed = used + static_cast<size_t>(frame) * channelCount;
+    while (fine && needed > capacity) {
+      short* grown = capacity * 2 > kMaxDecodedValues
+                         ? nullptr
+                         : static_cast<short*>(std::realloc(samples, capacity * 2 * sizeof(short)));
+      fine = grown != nullptr;
+      if (fine) {
+        samples = grown;
+        capacity *= 2;
+      }
     }
-    short* grown = static_cast<short*>(std::realloc(samples, capacity * 2 * sizeof(short)));
-    if (!grown) {
-      fine = false;
-      break;
-    }
-    samples = grown;
-    capacity *= 2;
+    for (int i = 0; fine && i < frame; ++i)
+      for (size_t channel = 0; channel < channelCount; ++channel) samples[used++] = toSample(frameSamples[channel][i]);
   }
   stb_vorbis_close(decoder);
   std::free(arena.alloc_buffer);

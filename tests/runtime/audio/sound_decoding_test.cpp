@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -151,6 +152,22 @@ TEST(SoundDecoding, OggFilesDecodeWholeTo16Bit) {
       loudest = std::max(loudest, std::abs(static_cast<int16_t>(d.data[i] | (d.data[i + 1] << 8))));
     EXPECT_GT(loudest, 12000);  // the tone was encoded at half of full scale
   }
+}
+
+TEST(SoundDecoding, OggSamplesFarPastFullScaleClipKeepingTheirSign) {
+  // A tone at 500 times full scale, as a damaged or badly mastered stream may decode:
+  // wherever the tone is clearly up or down, the sample is full scale the same way.
+  const float amplitude = 500.0f, frequency = 50.0f;
+  const int hertz = 8000;
+  Decoded d = decode(oggTone(4000, 1, hertz, frequency, amplitude), "loud.ogg");
+  ASSERT_TRUE(d.ok);
+  int wrong = 0;
+  for (int i = 0; i < d.length; ++i) {
+    int sample = static_cast<int16_t>(d.data[2 * i] | (d.data[2 * i + 1] << 8));
+    float tone = amplitude * std::sin(6.2831853f * frequency * i / hertz);
+    if ((tone > 50 && sample != 32767) || (tone < -50 && sample != -32768)) ++wrong;
+  }
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(SoundDecoding, OnlyTheFileEndingChoosesTheDecoder) {

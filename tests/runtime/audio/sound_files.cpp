@@ -74,7 +74,7 @@ void appendPage(Bytes& out, const ogg_page& page) {
 
 }  // namespace
 
-Bytes oggTone(int frames, int channels, int hertz, float frequency) {
+Bytes oggTone(int frames, int channels, int hertz, float frequency, float amplitude) {
   vorbis_info info;
   vorbis_info_init(&info);
   if (vorbis_encode_init_vbr(&info, channels, hertz, 0.1f) != 0) throw std::runtime_error("vorbis setup");
@@ -113,7 +113,7 @@ Bytes oggTone(int frames, int channels, int hertz, float frequency) {
     float** planes = vorbis_analysis_buffer(&dsp, count);
     for (int i = 0; i < count; ++i)
       for (int c = 0; c < channels; ++c)
-        planes[c][i] = 0.5f * std::sin(6.2831853f * frequency * (start + i) / hertz);
+        planes[c][i] = amplitude * std::sin(6.2831853f * frequency * (start + i) / hertz);
     vorbis_analysis_wrote(&dsp, count);
     drain();
   }

@@ -33,7 +33,7 @@ Bytes squarePcm16(int frames, int channels, int amplitude, int period = 100);
 Bytes squareWave16(int frames, int channels, int hertz, int amplitude);
 
 // A sine tone encoded as OGG Vorbis.
-Bytes oggTone(int frames, int channels, int hertz, float frequency = 440.0f);
+Bytes oggTone(int frames, int channels, int hertz, float frequency = 440.0f, float amplitude = 0.5f);
 
 // Ogg pages around the given packets: the first packet alone on the first page, the
 // others together on a second page (no checksums; the decoders do not check them).
