@@ -48,25 +48,8 @@ play() {
   echo "$line"
 }
 
-# Random held keys from a seed: arrows, W A S D and fire A..C in runs of 5..60 updates.
-# Back, fire D (which pauses) and function keys are never pressed.
-random_keys() {
-  awk -v seed="$1" -v lines="$frames" 'BEGIN {
-    srand(seed)
-    split("0 37 38 39 40 37,38 38,39 39,40 40,37 65 68 87 83", moves, " ")
-    n = 0
-    while (n < lines) {
-      run = 5 + int(rand() * 56)
-      held = moves[1 + int(rand() * 14)]
-      gsub(",", " ", held)
-      if (held == "0") held = ""
-      if (rand() < 0.5) held = held " 90"
-      if (rand() < 0.3) held = held " 88"
-      if (rand() < 0.2) held = held " 67"
-      for (i = 0; i < run && n < lines; i++) { print held; n++ }
-    }
-  }'
-}
+# Random held keys from a seed (moves and fire A..C, never pause), one line per update.
+random_keys() { sh "$(dirname "$0")/../../../scripts/random_keys.sh" "$1" "$frames"; }
 
 # 1. Four computers.
 seed=1
