@@ -88,10 +88,15 @@ const ActionInputs* FindAction(int action) {
   return nullptr;
 }
 
+// A key counts as pressed while it is held and also in the update its hit arrived in: a
+// quick tap goes down and up between two updates and is never seen held, yet it was a
+// press all the same.
+bool KeyPressed(int key) { return zr_input_KeyDown(key) || zr_input_KeyHit(key) > 0; }
+
 template <size_t N>
-bool AnyKeyDown(const int (&keys)[N]) {
+bool AnyKeyPressed(const int (&keys)[N]) {
   for (int key : keys) {
-    if (key != 0 && zr_input_KeyDown(key)) return true;
+    if (key != 0 && KeyPressed(key)) return true;
   }
   return false;
 }
@@ -148,11 +153,11 @@ int c_MyApp::p_PlayKey(int action, int mode, int source) {
   if (source == kKeyboard && action == kMenu) return 0;
   if (AnyVirtualButton(*this, *inputs, source)) return 1;
   if (source == kKeyboard) {
-    return (iCade ? AnyKeyDown(inputs->iCadeKeys) : AnyKeyDown(inputs->keys)) ? 1 : 0;
+    return (iCade ? AnyKeyPressed(inputs->iCadeKeys) : AnyKeyPressed(inputs->keys)) ? 1 : 0;
   }
   int unit = source - kFirstJoystick;
-  if (AnyJoyButtonDown(inputs->joyButtons, unit) || AnyKeyDown(inputs->joyKeys)) return 1;
-  if (iCade) return AnyKeyDown(inputs->iCadeKeys) ? 1 : 0;
+  if (AnyJoyButtonDown(inputs->joyButtons, unit) || AnyKeyPressed(inputs->joyKeys)) return 1;
+  if (iCade) return AnyKeyPressed(inputs->iCadeKeys) ? 1 : 0;
   return mode == 1 && StickPushed(inputs->stick, unit) ? 1 : 0;
 }
 

@@ -92,9 +92,14 @@ TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
     int action;
     int source;
     int expected;
+    std::vector<int> taps = {};  // pressed and released before the update
   };
   const Case cases[] = {
       {"W is up", false, {'W'}, {}, {}, kUp, kKeyboard, 1},
+      {"a tap of Esc backs out", false, {}, {}, {}, kBack, kKeyboard, 1, {kEscape}},
+      {"a tap of Z fires", false, {}, {}, {}, kFireA, kKeyboard, 1, {'Z'}},
+      {"a tap of Esc is every pad's menu", false, {}, {}, {}, kMenu, kJoy1, 1, {kEscape}},
+      {"a tapped letter is the iCade's", true, {}, {}, {}, kFireA, kKeyboard, 0, {'Z'}},
       {"W is an iCade letter", true, {'W'}, {}, {}, kUp, kKeyboard, 0},
       {"arrow is up with iCade", true, {kArrowUp}, {}, {}, kUp, kKeyboard, 1},
       {"J is fire A", false, {'J'}, {}, {}, kFireA, kKeyboard, 1},
@@ -125,6 +130,10 @@ TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
     Reset();
     zr_TinselJumble_iCadeControls = c.iCade ? 1 : 0;
     for (int key : c.keys) Hold(key);
+    for (int key : c.taps) {
+      Hold(key);
+      Release(key);
+    }
     for (auto [port, button] : c.padButtons) {
       if (static_cast<int>(host.pads.size()) <= port) host.pads.resize(port + 1);
       host.pads[port].buttons.insert(button);
@@ -224,6 +233,21 @@ TEST_F(ControlsTest, AxesStepDecayAndClamp) {
   Frame();
   EXPECT_EQ(Axis(kJoy1, 1), 0);
   EXPECT_EQ(Axis(kJoy1, 2), 0);
+}
+
+// A tap that goes down and up between two updates is one update's press: one fire, one
+// step of the axis, then nothing.
+TEST_F(ControlsTest, AQuickTapCountsForTheUpdateItArrivedIn) {
+  Hold('Z');
+  Release('Z');
+  Hold(kArrowLeft);
+  Release(kArrowLeft);
+  Frame();
+  EXPECT_EQ(Axis(kKeyboard, 7), 1);
+  EXPECT_NEAR(Axis(kKeyboard, 1), -0.3f, 1e-5f);
+  Frame();
+  EXPECT_EQ(Axis(kKeyboard, 7), 0);
+  EXPECT_EQ(Axis(kKeyboard, 1), 0);
 }
 
 TEST_F(ControlsTest, FireFlagsAndPerPlayerControls) {
