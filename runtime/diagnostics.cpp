@@ -16,15 +16,17 @@ namespace {
 char g_stepMode;
 String g_exstack;
 
-void writeLine(const std::string& bytes) {
+void writeLine(const std::string& bytes, FILE* stream = stdout) {
   std::string line = bytes + "\n";
-  std::fputs(line.c_str(), stdout);
-  std::fflush(stdout);
+  std::fputs(line.c_str(), stream);
+  std::fflush(stream);
 }
 
 }  // namespace
 
 void zrPrint(const String& text) { writeLine(text.ToUtf8()); }
+
+void zrWarn(const String& text) { writeLine(text.ToUtf8(), stderr); }
 
 void zrDebugLog(const String& text) { zrPrint(text); }
 

@@ -1,6 +1,7 @@
 // Console output, the fatal-error path and the debugger line protocol.
 //
-// zrPrint writes a text line as UTF-8 to standard output. zrError with an empty text is
+// zrPrint writes a text line as UTF-8 to standard output; zrWarn writes one to standard
+// error, for a fault the player should hear of while the program goes on. zrError with an empty text is
 // the normal way to quit (status 0); any other text is a fatal runtime error that prints
 // "Quillo Runtime Error : " and the text, then hands control to an attached debugger over
 // standard input and error. The fatal path never returns.
@@ -9,6 +10,7 @@
 #include "runtime/string.h"
 
 void zrPrint(const String& text);
+void zrWarn(const String& text);
 void zrDebugLog(const String& text);
 [[noreturn]] void zrError(const String& text);
 int zrDebugStop();

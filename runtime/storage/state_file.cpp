@@ -1,7 +1,7 @@
 // Saving and loading the state file. The save is crash-safe: the new content goes to
 // "<name>.<pid>.tmp" beside the file, is flushed to disk, and only then replaces the old
 // file by rename, which is atomic; a crash or full disk at any step leaves the previous
-// state whole. The temporary name carries the process id so two running copies never
+// state whole, and a failed save says so in one line on the standard error. The temporary name carries the process id so two running copies never
 // write into one temporary file.
 #include "runtime/storage/state_file.h"
 
@@ -10,6 +10,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include "runtime/diagnostics.h"
 
 namespace {
 
@@ -49,6 +52,22 @@ std::string directoryOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// The file as the player would look for it: a relative path is shown from the working
+// folder it lives in.
+std::string shownPath(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  char folder[4096];
+  if (!::getcwd(folder, sizeof folder)) return path;
+  return std::string(folder) + "/" + (path.compare(0, 2, "./") == 0 ? path.substr(2) : path);
+}
+
+// One line for the player; the game goes on with its settings and scores in memory.
+int saveFailed(const std::string& path, int error) {
+  std::string reason = error != 0 ? std::string(" (") + std::strerror(error) + ")" : "";
+  zrWarn(String::FromUtf8("Save failed: cannot write " + shownPath(path) + reason + "; the previous save is kept"));
+  return -1;
+}
+
 }  // namespace
 
 StateFileSystem& zr_storage_PosixFileSystem() {
@@ -59,13 +78,19 @@ StateFileSystem& zr_storage_PosixFileSystem() {
 int zr_storage_SaveState(const String& state, const std::string& path, StateFileSystem& fileSystem) {
   std::string bytes = state.ToUtf8();
   std::string temporary = path + "." + std::to_string(::getpid()) + ".tmp";
+  errno = 0;
   int descriptor = fileSystem.Create(temporary);
-  if (descriptor < 0) return -1;
+  if (descriptor < 0) return saveFailed(path, errno);
+  // The first step that fails gives the reason the player reads.
   bool written = fileSystem.WriteAll(descriptor, bytes.data(), bytes.size()) && fileSystem.Sync(descriptor);
+  int error = errno;
   bool closed = fileSystem.Close(descriptor);
-  if (!written || !closed || !fileSystem.Rename(temporary, path)) {
+  if (written && !closed) error = errno;
+  bool renamed = written && closed && fileSystem.Rename(temporary, path);
+  if (written && closed && !renamed) error = errno;
+  if (!renamed) {
     fileSystem.Remove(temporary);
-    return -1;
+    return saveFailed(path, error);
   }
   fileSystem.SyncDirectory(directoryOf(path));
   return 0;

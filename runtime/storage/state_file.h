@@ -27,7 +27,8 @@ class StateFileSystem {
 StateFileSystem& zr_storage_PosixFileSystem();
 
 // Writes the state (each UTF-16 unit as UTF-8) to the file at path: 0 when it is in
-// place, -1 when any step failed, in which case the previous file is left as it was.
+// place, -1 when any step failed, in which case the previous file is left as it was and
+// one line on the standard error tells the player (with the reason, where there is one).
 int zr_storage_SaveState(const String& state, const std::string& path, StateFileSystem& fileSystem);
 
 // The state saved at path, or the empty string when there is none.

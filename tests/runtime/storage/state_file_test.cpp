@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -78,11 +80,18 @@ class BreakingFileSystem : public StateFileSystem {
   enum Step { kNone, kCreate, kWrite, kSync, kClose, kRename, kCrashBeforeRename };
   explicit BreakingFileSystem(Step step) : m_step(step), m_real(zr_storage_PosixFileSystem()) {}
 
-  int Create(const std::string& path) override { return m_step == kCreate ? -1 : m_real.Create(path); }
+  // A read-only folder: nothing can be created in it.
+  int Create(const std::string& path) override {
+    if (m_step != kCreate) return m_real.Create(path);
+    errno = EROFS;
+    return -1;
+  }
   bool WriteAll(int descriptor, const char* bytes, size_t count) override {
+    if (m_step != kWrite) return m_real.WriteAll(descriptor, bytes, count);
     // A full disk: half the bytes land, then the write fails.
-    if (m_step == kWrite) return m_real.WriteAll(descriptor, bytes, count / 2) && false;
-    return m_real.WriteAll(descriptor, bytes, count);
+    m_real.WriteAll(descriptor, bytes, count / 2);
+    errno = ENOSPC;
+    return false;
   }
   bool Sync(int descriptor) override { return m_step == kSync ? false : m_real.Sync(descriptor); }
   bool Close(int descriptor) override { return m_real.Close(descriptor) && m_step != kClose; }
@@ -98,21 +107,32 @@ class BreakingFileSystem : public StateFileSystem {
   StateFileSystem& m_real;
 };
 
-TEST_F(StateFile, FailedSaveKeepsThePreviousState) {
+// Each failed save keeps the previous state and says so in one line, with the file the
+// player would look for and, where the system gave one, the reason.
+TEST_F(StateFile, FailedSaveKeepsThePreviousStateAndSaysSo) {
   const std::string previous = "7|settings|highscores";
+  const std::string file = m_dir + "/.quillostate";
   struct Case {
     BreakingFileSystem::Step step;
     const char* label;
+    std::string reason;
   } cases[] = {
-      {BreakingFileSystem::kCreate, "create"}, {BreakingFileSystem::kWrite, "write (disk full)"},
-      {BreakingFileSystem::kSync, "sync"},     {BreakingFileSystem::kClose, "close"},
-      {BreakingFileSystem::kRename, "rename"},
+      {BreakingFileSystem::kCreate, "read-only folder", " (Read-only file system)"},
+      {BreakingFileSystem::kWrite, "disk full", " (No space left on device)"},
+      {BreakingFileSystem::kSync, "sync", ""},
+      {BreakingFileSystem::kClose, "close", ""},
+      {BreakingFileSystem::kRename, "rename", ""},
   };
   for (const Case& c : cases) {
-    ASSERT_EQ(zr_storage_SaveState(String(previous.c_str()), ".quillostate", zr_storage_PosixFileSystem()), 0);
+    ASSERT_EQ(zr_storage_SaveState(String(previous.c_str()), "./.quillostate", zr_storage_PosixFileSystem()), 0);
     BreakingFileSystem broken(c.step);
-    EXPECT_EQ(zr_storage_SaveState("a much longer new state that never lands", ".quillostate", broken), -1)
+    errno = 0;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(zr_storage_SaveState("a much longer new state that never lands", "./.quillostate", broken), -1)
         << c.label;
+    std::string warned = testing::internal::GetCapturedStderr();
+    std::printf("%s: the player reads: %s", c.label, warned.c_str());
+    EXPECT_EQ(warned, "Save failed: cannot write " + file + c.reason + "; the previous save is kept\n") << c.label;
     EXPECT_EQ(readFile(".quillostate"), previous) << c.label;
     EXPECT_EQ(StrayFiles(), 0) << c.label << ": the temporary file is cleaned up";
   }
