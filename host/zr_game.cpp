@@ -89,6 +89,7 @@ unsigned char* ZrGame::LoadData(String path, int* length) {
 
 unsigned char* ZrGame::LoadImageData(String, int*, int*, int*) { return nullptr; }
 unsigned char* ZrGame::LoadAudioData(String, int*, int*, int*, int*) { return nullptr; }
+bool ZrGame::PlaysSound() { return true; }
 
 void ZrGame::Die(ThrowableObject*) {
   zrPrint("Quillo Runtime Error : Uncaught Quillo Exception");

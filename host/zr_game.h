@@ -72,6 +72,10 @@ class ZrGame {
   virtual unsigned char* LoadData(String path, int* length);
   virtual unsigned char* LoadImageData(String path, int* width, int* height, int* components);
   virtual unsigned char* LoadAudioData(String path, int* length, int* channels, int* format, int* hertz);
+  // Whether the audio device should open a sound output. A host that only simulates the
+  // game (the headless runner) answers no, and the device then stays silent without
+  // touching the sound system at all.
+  virtual bool PlaysSound();
   [[noreturn]] virtual void Die(ThrowableObject* thrown);
   virtual void gc_collect();
   virtual void StartGame();

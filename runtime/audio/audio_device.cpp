@@ -3,10 +3,15 @@
 // once no source holds them any more.
 //
 // Every call is safe without a device: OpenAL then hands out no sources, so channels
-// never start and queries answer "stopped".
+// never start and queries answer "stopped". A host that plays no sound (the headless
+// runner) gets such a device without OpenAL ever being asked for one.
 #include "runtime/audio/audio_device.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -47,22 +52,48 @@ void gxtkSample::Discard() {
 
 gxtkAudio::gxtkAudio() : alDevice(nullptr), alContext(nullptr), channels() {
   audio = this;
-  alDevice = alcOpenDevice(nullptr);
-  if (!alDevice) alDevice = alcOpenDevice("Generic Hardware");
-  if (!alDevice) alDevice = alcOpenDevice("Generic Software");
-  zrPrint("opening openal device");
-  if (alDevice) {
-    alContext = alcCreateContext(alDevice, nullptr);
-    if (!alContext)
-      zrPrint("OpenAl error: alcCreateContext failed");
-    else if (!alcMakeContextCurrent(alContext))
-      zrPrint("OpenAl error: alcMakeContextCurrent failed");
-  } else {
-    zrPrint("OpenAl error: alcOpenDevice failed");
+  if (ZrGame::_game && !ZrGame::_game->PlaysSound()) return;
+  OpenOutput();
+  if (!alContext) {
+    zrWarn("No sound device: playing without sound");
+    return;
   }
+  zrPrint("opening openal device");
   // The game pans by placing sources around the listener; distance must not dim them.
   alDistanceModel(AL_NONE);
   ChannelSource(kMusicChannel);
+}
+
+// OpenAL Soft, and the sound system it tries under it, write their own complaints to
+// the standard error when no device answers: a dozen lines that tell a player nothing.
+// Unless the player asked for OpenAL's log (ALSOFT_LOGLEVEL), the log is off and the
+// standard error goes nowhere while the device and its context are being opened; the
+// game then says what matters in one line of its own.
+void gxtkAudio::OpenOutput() {
+  static const bool logAsked = std::getenv("ALSOFT_LOGLEVEL") != nullptr;
+  int savedError = -1;
+  if (!logAsked) {
+    setenv("ALSOFT_LOGLEVEL", "0", 1);
+    std::fflush(stderr);
+    savedError = dup(STDERR_FILENO);
+    int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (savedError >= 0 && nowhere >= 0) dup2(nowhere, STDERR_FILENO);
+    if (nowhere >= 0) close(nowhere);
+  }
+  alDevice = alcOpenDevice(nullptr);
+  if (!alDevice) alDevice = alcOpenDevice("Generic Hardware");
+  if (!alDevice) alDevice = alcOpenDevice("Generic Software");
+  if (alDevice) {
+    alContext = alcCreateContext(alDevice, nullptr);
+    if (alContext && !alcMakeContextCurrent(alContext)) {
+      alcDestroyContext(alContext);
+      alContext = nullptr;
+    }
+  }
+  if (savedError >= 0) {
+    dup2(savedError, STDERR_FILENO);
+    close(savedError);
+  }
 }
 
 void gxtkAudio::mark() {

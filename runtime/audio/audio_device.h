@@ -41,8 +41,9 @@ class gxtkAudio : public Object {
   ALCcontext* alContext;
   gxtkChannel channels[kChannelCount];
 
-  // Opens the default OpenAL device (or one of the generic ones) and prints what went
-  // wrong; without a device the object still works and simply stays silent.
+  // Opens the default OpenAL device (or one of the generic ones); without one it says
+  // so in one line and the object still works, simply silent. A host that plays no sound
+  // gets the silent object at once.
   gxtkAudio();
   gxtkAudio* m_new() { return this; }
   void mark() override;
@@ -67,6 +68,7 @@ class gxtkAudio : public Object {
   virtual void SetMusicVolume(float volume);
 
  private:
+  void OpenOutput();
   ALuint ChannelSource(int channel);
   ALint SourceState(ALuint source);
   void FlushDiscarded();

@@ -1,11 +1,13 @@
 #!/bin/sh
-# Runs the real game headless: the same seed, date and input give the same line twice;
-# another seed gives another picture; bad arguments print the usage and exit 2.
+# Runs the real game headless: the same seed, date and input give the same line twice,
+# and nothing else is printed on either stream (no sound device is opened); another seed
+# gives another picture; bad arguments print the usage and exit 2.
 sim="$1"
 fail() { echo "FAIL: $*"; exit 1; }
 
 printf '39\n39\n39\n\n32\n' > keys.txt
-first=$("$sim" --game 0 --seed 7 --frames 400 --seats -1,0,0,0 --keys keys.txt) || fail "run 1 exited $?"
+first=$("$sim" --game 0 --seed 7 --frames 400 --seats -1,0,0,0 --keys keys.txt 2>err.txt) || fail "run 1 exited $?"
+[ ! -s err.txt ] || fail "a good run printed on standard error: $(cat err.txt)"
 second=$("$sim" --game 0 --seed 7 --frames 400 --seats -1,0,0,0 --keys keys.txt) || fail "run 2 exited $?"
 other=$("$sim" --game 0 --seed 8 --frames 400 --seats -1,0,0,0 --keys keys.txt) || fail "run 3 exited $?"
 echo "$first"
