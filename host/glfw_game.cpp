@@ -7,6 +7,7 @@
 #include "host/glfw_loop_platform.h"
 #include "host/url_opener.h"
 #include "runtime/audio/sound_decoding.h"
+#include "runtime/diagnostics.h"
 #include "runtime/storage/data_paths.h"
 #include "runtime/storage/file_loading.h"
 
@@ -47,18 +48,33 @@ String ZrGlfwGame::PathToFilePath(String path) {
   return zr_storage_ToFilePath(path, _appDir);
 }
 
+String ZrGlfwGame::DataFolder() {
+  String folder = PathToFilePath(String("quillo://data/"));
+  return folder.EndsWith("/") ? folder.Slice(0, folder.Length() - 1) : folder;
+}
+
+// A file the game asked for that cannot be had is named on the standard error, so a
+// player or packager can see what is missing; the game goes on without it.
 unsigned char* ZrGlfwGame::LoadImageData(String path, int* width, int* height, int* components) {
   FILE* file = OpenFile(path, "rb");
-  if (!file) return nullptr;
+  if (!file) {
+    zrWarn(String("Missing data file ") + PathToFilePath(path));
+    return nullptr;
+  }
   unsigned char* pixels = zr_storage_DecodeImage(file, width, height, components);
   std::fclose(file);
+  if (!pixels) zrWarn(String("Damaged data file ") + PathToFilePath(path));
   return pixels;
 }
 
 unsigned char* ZrGlfwGame::LoadAudioData(String path, int* length, int* channels, int* format, int* hertz) {
   FILE* file = OpenFile(path, "rb");
-  if (!file) return nullptr;
+  if (!file) {
+    zrWarn(String("Missing data file ") + PathToFilePath(path));
+    return nullptr;
+  }
   unsigned char* samples = zr_audio_LoadAudioFile(file, path, length, channels, format, hertz);
   std::fclose(file);
+  if (!samples) zrWarn(String("Damaged data file ") + PathToFilePath(path));
   return samples;
 }

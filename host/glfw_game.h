@@ -44,6 +44,7 @@ class ZrGlfwGame : public ZrGame {
   ZrDisplayMode* GetDesktopMode() override;
   void SetSwapInterval(int interval) override;
   String PathToFilePath(String path) override;
+  String DataFolder() override;
   unsigned char* LoadImageData(String path, int* width, int* height, int* components) override;
   unsigned char* LoadAudioData(String path, int* length, int* channels, int* format, int* hertz) override;
 

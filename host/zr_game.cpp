@@ -72,6 +72,7 @@ Array<ZrDisplayMode*> ZrGame::GetDisplayModes() { return Array<ZrDisplayMode*>()
 ZrDisplayMode* ZrGame::GetDesktopMode() { return nullptr; }
 void ZrGame::SetSwapInterval(int) {}
 String ZrGame::PathToFilePath(String path) { return path; }
+String ZrGame::DataFolder() { return String(); }
 
 FILE* ZrGame::OpenFile(String path, String mode) {
   String filePath = PathToFilePath(path);

@@ -68,6 +68,9 @@ class ZrGame {
   virtual ZrDisplayMode* GetDesktopMode();
   virtual void SetSwapInterval(int interval);
   virtual String PathToFilePath(String path);
+  // The folder the game's data files are read from, as a platform path without a
+  // trailing slash; empty for a host that reads no data folder (the headless ones).
+  virtual String DataFolder();
   virtual FILE* OpenFile(String path, String mode);
   virtual unsigned char* LoadData(String path, int* length);
   virtual unsigned char* LoadImageData(String path, int* width, int* height, int* components);

@@ -1,8 +1,10 @@
-// The application's life outside the update: its creation (zrMain), the start-up that
-// resets every table and picks the game the menu offers first, and the focus changes.
+// The application's life outside the update: its creation (zrMain, once the data is
+// known to be there), the start-up that resets every table and picks the game the menu
+// offers first, and the focus changes.
 // The offered game comes from the date so the calendar opens on the day's game: in
 // December up to Christmas it is the next day's door, on other days a game drawn from a
 // seed made of the date, the same all day long.
+#include "game/shell/data_check.h"
 #include "game/shell/my_app.h"
 #include "game/shell/virtual_screen.h"
 #include "host/app.h"
@@ -38,6 +40,7 @@ int FirstMenuGame(int year, int month, int day) {
 }  // namespace
 
 int zrMain() {
+  zr_TinselJumble_CheckData();
   (new c_MyApp)->m_new();
   return 0;
 }

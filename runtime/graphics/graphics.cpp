@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "host/zr_game.h"
+#include "runtime/diagnostics.h"
 #include "runtime/storage/data_paths.h"
 
 gxtkGraphics* zr_graphics_device = nullptr;
@@ -173,10 +175,34 @@ c_Image* zr_graphics_LoadImage(String path, int frameCount, int flags) {
   return (new c_Image)->m_new()->p_Init(surface, frameCount, flags);
 }
 
+// Whether frameCount frames, laid out in rows left to right the way the image cuts
+// them, fit on a sheet.
+static bool FramesFit(int frameWidth, int frameHeight, int frameCount, int sheetWidth, int sheetHeight) {
+  int x = 0, y = 0;
+  for (int frame = 0; frame < frameCount; ++frame) {
+    if (x + frameWidth > sheetWidth) {
+      if (frameWidth > sheetWidth) return false;
+      y += frameHeight;
+      x = 0;
+    }
+    if (y + frameHeight > sheetHeight) return false;
+    x += frameWidth;
+  }
+  return true;
+}
+
 c_Image* zr_graphics_LoadImage2(String path, int frameWidth, int frameHeight, int frameCount, int flags) {
   if (!zr_graphics_device) return nullptr;
-  gxtkSurface* surface = zr_graphics_device->LoadSurface(zr_data_FixDataPath(path));
+  String filePath = zr_data_FixDataPath(path);
+  gxtkSurface* surface = zr_graphics_device->LoadSurface(filePath);
   if (!surface) return nullptr;
+  // A sheet too small for its frames is a damaged file: it is named and left out, like
+  // a file that does not decode, instead of stopping the game.
+  if (!FramesFit(frameWidth, frameHeight, frameCount, surface->Width(), surface->Height())) {
+    String shown = ZrGame::_game ? ZrGame::_game->PathToFilePath(filePath) : filePath;
+    zrWarn(String("Damaged data file ") + shown + String(" (too small for its frames)"));
+    return nullptr;
+  }
   return (new c_Image)->m_new()->p_Init2(surface, 0, 0, frameWidth, frameHeight, frameCount, flags, nullptr, 0, 0,
                                          surface->Width(), surface->Height());
 }

@@ -8,45 +8,18 @@ tries="${2:-20}"
 [ -n "$DISPLAY" ] || { echo "no display"; exit 77; }
 command -v xdotool >/dev/null || { echo "no xdotool"; exit 77; }
 command -v import >/dev/null || { echo "no ImageMagick import"; exit 77; }
+. "$(dirname "$0")/game_window.sh"
 
 work=$(mktemp -d)
 cd "$work" || exit 1
 export ALSOFT_DRIVERS=null
 
-# The loading screen's background; the menu's first frames fade in from black.
-loader_colour='srgb(40,40,80)'
-corner() { import -window "$1" -crop 1x1+4+4 txt:- 2>/dev/null | tail -n 1 | awk '{print $NF}'; }
-
-# Waits until the loader has been seen and has gone: the menu is running then.
-wait_for_menu() {
-  seen_loader=no
-  for _ in $(seq 1 150); do
-    colour=$(corner "$1")
-    if [ "$colour" = "$loader_colour" ]; then
-      seen_loader=yes
-    elif [ $seen_loader = yes ] && [ -n "$colour" ]; then
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
 quit=0
 for try in $(seq 1 "$tries"); do
-  "$game" >"game$try.log" 2>&1 &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
-  # No window manager runs: the pointer goes over the window and the window gets the
-  # keyboard, or the game would pause itself for lack of focus.
-  xdotool mousemove 640 512
-  [ -n "$window" ] && xdotool windowfocus --sync "$window"
+  start_game "$game" "game$try.log"
   if [ -n "$window" ] && wait_for_menu "$window"; then
     xdotool key Escape
-    for _ in $(seq 1 30); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
+    wait_for_exit
   else
     echo "try $try: the menu never showed"
   fi

@@ -1,0 +1,42 @@
+# Shared by the end-to-end scripts (sourced, not run): starting the real program on the
+# virtual display with the keyboard on its window, and waiting until its menu runs.
+# start_game PROGRAM LOG sets $pid and $window ($window empty when none appeared).
+
+# The loading screen's background; the menu's first frames fade in from black.
+loader_colour='srgb(40,40,80)'
+
+start_game() {
+  "$1" >"$2" 2>&1 &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
+  # No window manager runs: the pointer goes over the window and the window gets the
+  # keyboard, or the game would pause itself for lack of focus.
+  xdotool mousemove 640 512
+  [ -n "$window" ] && xdotool windowfocus --sync "$window"
+}
+
+window_corner() { import -window "$1" -crop 1x1+4+4 txt:- 2>/dev/null | tail -n 1 | awk '{print $NF}'; }
+
+# Waits until the loading screen has been seen and has gone: the menu runs then.
+wait_for_menu() {
+  seen_loader=no
+  for _ in $(seq 1 150); do
+    colour=$(window_corner "$1")
+    if [ "$colour" = "$loader_colour" ]; then
+      seen_loader=yes
+    elif [ $seen_loader = yes ] && [ -n "$colour" ]; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to 3 s for the program to end; true when it has.
+wait_for_exit() {
+  for _ in $(seq 1 30); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  ! kill -0 "$pid" 2>/dev/null
+}
