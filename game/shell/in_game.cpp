@@ -35,6 +35,7 @@ void c_MyApp::p_InGame() {
 
 void c_MyApp::p_EnterPause() {
   m_paused = 1;
+  m_padLost = 0;
   m_pauseSel = 1;
   m_pauseSub = 0;
   p_PlaySFX(kPauseSound, 1, 0.5f, 0);

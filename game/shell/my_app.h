@@ -36,6 +36,10 @@ class c_MyApp : public c_App {
   int m_pauseSel = 0;
   int m_pausePanelY = 0;
   int m_pauseSub = 0;
+  // The pads that answered at the last update (bit u for unit u), and the pad (1..4)
+  // whose going away paused the round, named in the pause menu until it closes (else 0).
+  int m_padsPresent = 0;
+  int m_padLost = 0;
   int m_roundOver = 0;
   int m_gameOverTimer = 0;
   int m_creditsOpen = 0;
@@ -458,14 +462,15 @@ class c_MyApp : public c_App {
   void p_WaitStart(int spinner);
   void p_InGame();
   void p_Game();
-  // Steps of one update (update.cpp, round_flow.cpp, in_game.cpp) and the angle the
-  // spinner has turned to (start_screen.cpp).
+  // Steps of one update (update.cpp, round_flow.cpp, in_game.cpp, pad_watch.cpp) and the
+  // angle the spinner has turned to (start_screen.cpp).
   void p_ReadPointer();
   void p_ScreenWork();
   void p_BoxWork();
   void p_PlayRound();
   void p_SetUpRound();
   void p_EnterPause();
+  void p_WatchPads();
   int m_spin = 0;
 
  private:

@@ -60,6 +60,10 @@ void c_MyApp::p_PauseMenu() {
   p_ResetDraw();
   p_SetSize(4);
   p_Text(screenW / 2 + kToyShift, screenH / 2, String("PAUSED"));
+  if (m_padLost != 0) {
+    p_SetSize(2);
+    p_Text(screenW / 2 + kToyShift, screenH / 2 + 48, String("Pad ") + String(m_padLost) + String(" unplugged"));
+  }
 
   int panelX = static_cast<int>(64 - (screenH / 2 - m_pausePanelY));
   float panelY = static_cast<float>(m_pausePanelY);

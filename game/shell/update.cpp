@@ -1,8 +1,9 @@
 // One update of the game, in a fixed order: the hardware keys the shell itself answers,
 // music following the pause state, the rate meter, the pointer in virtual pixels, the
-// latches, then the current screen's work and its overlays (or, while art is loading,
-// only the loader), and last the late input step and the debug overlay. Nothing of a
-// screen runs while the loader does, so a screen never sees half-loaded art.
+// pads (one lost mid-round pauses it), the latches, then the current screen's work and
+// its overlays (or, while art is loading, only the loader), and last the late input step
+// and the debug overlay. Nothing of a screen runs while the loader does, so a screen
+// never sees half-loaded art.
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
 #include "game/toolkit/actions.h"
@@ -64,6 +65,7 @@ void c_MyApp::p_OnUpdate() {
   MeasureRate(m_fps, m_fpsAvg, m_lastMs);
 
   p_ReadPointer();
+  p_WatchPads();
   p_ReleaseLatches();
   // Back closes the menu's credits and badges boxes; the options box closes itself.
   bool boxOpen = m_creditsOpen != 0 || m_badgesOpen != 0 || m_optionsOpen != 0;

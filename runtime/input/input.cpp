@@ -59,6 +59,8 @@ static int joyKey(int button, int unit) {
 int zr_input_JoyDown(int button, int unit) { return zr_input_KeyDown(joyKey(button, unit)); }
 int zr_input_JoyHit(int button, int unit) { return zr_input_KeyHit(joyKey(button, unit)); }
 
+int zr_input_JoyPresent(int unit) { return zr_input_device && zr_input_device->p_JoyPresent(unit) ? 1 : 0; }
+
 float zr_input_JoyX(int index, int unit) { return zr_input_device ? zr_input_device->p_JoyX(index, unit) : 0; }
 float zr_input_JoyY(int index, int unit) { return zr_input_device ? zr_input_device->p_JoyY(index, unit) : 0; }
 

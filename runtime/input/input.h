@@ -25,6 +25,8 @@ float zr_input_TouchX(int index);
 float zr_input_TouchY(int index);
 int zr_input_JoyDown(int button, int unit);
 int zr_input_JoyHit(int button, int unit);
+// Whether a pad answered for the unit at the last poll (1) or not (0).
+int zr_input_JoyPresent(int unit);
 float zr_input_JoyX(int index, int unit);
 float zr_input_JoyY(int index, int unit);
 float zr_input_AccelX();

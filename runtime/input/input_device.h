@@ -90,6 +90,7 @@ class c_InputDevice : public Object {
   float p_MouseY();
   float p_TouchX(int index);
   float p_TouchY(int index);
+  bool p_JoyPresent(int unit);
   float p_JoyX(int index, int unit);
   float p_JoyY(int index, int unit);
   float p_AccelX();
