@@ -1,21 +1,42 @@
-// The real game on a headless host whose window size and date a test chooses, started
-// the way the program starts it: module globals (zrInit), the application (zrMain),
-// then the devices and the game's start-up. OpenAL plays into its null backend.
+// The real game on a headless host whose window size, date, pads and state file a test
+// chooses, started the way the program starts it: module globals (zrInit), the
+// application (zrMain), then the devices and the game's start-up. OpenAL plays into its
+// null backend.
 #pragma once
 
 #include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "game/shell/my_app.h"
 #include "host/app.h"
 #include "host/headless_game.h"
 #include "host/program_start.h"
+#include "runtime/storage/state_file.h"
 
 class SizedHost : public ZrHeadlessGame {
  public:
   int width = 640;
   int height = 480;
+  // Pads plugged into ports 0, 1, ..., each with the buttons it holds.
+  std::vector<std::set<int>> pads;
+  // The state file and the file system that writes it; without a file, the host's own
+  // (./.quillostate in the working folder).
+  std::string stateFile;
+  StateFileSystem* stateFileSystem = nullptr;
   int GetDeviceWidth() override { return width; }
   int GetDeviceHeight() override { return height; }
+  int SaveState(String state) override {
+    if (stateFile.empty()) return ZrHeadlessGame::SaveState(state);
+    return zr_storage_SaveState(state, stateFile, stateFileSystem ? *stateFileSystem : zr_storage_PosixFileSystem());
+  }
+  String LoadState() override { return stateFile.empty() ? ZrHeadlessGame::LoadState() : zr_storage_LoadState(stateFile); }
+  bool PollJoystick(int port, Array<float>, Array<float>, Array<float>, Array<bool> buttons) override {
+    if (port >= static_cast<int>(pads.size())) return false;
+    for (int button = 0; button < buttons.Length(); ++button) buttons[button] = pads[port].count(button) > 0;
+    return true;
+  }
 };
 
 struct RunningGame {
@@ -51,4 +72,16 @@ struct RunningGame {
 
   void Press(int key) { host.KeyEvent(1, key); }
   void Release(int key) { host.KeyEvent(2, key); }
+
+  // The characters the last update drew with the font, in drawing order (spaces are not
+  // drawn).
+  std::string DrawnText() const {
+    std::string text;
+    for (int at = 0; at + kDrawEntrySize <= app->m_drawCount; at += kDrawEntrySize)
+      if (app->m_drawList[at] == kFontImage) text += static_cast<char>(app->m_drawList[at + 6] + 32);
+    return text;
+  }
+
+ private:
+  static constexpr int kFontImage = 90;
 };
