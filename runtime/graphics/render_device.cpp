@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "host/zr_game.h"
 #include "runtime/graphics/gl_seam.h"
 
 namespace {
@@ -97,16 +96,7 @@ gxtkSurface* gxtkGraphics::CreateSurface(int w, int h) {
 }
 
 bool gxtkGraphics::LoadSurface__UNSAFE__(gxtkSurface* surface, String path) {
-  if (!surface || !ZrGame::_game) return false;
-  int w = 0, h = 0, components = 0;
-  unsigned char* data = ZrGame::_game->LoadImageData(path, &w, &h, &components);
-  if (!data) return false;
-  if (w <= 0 || h <= 0 || components < 1 || components > 4) {
-    std::free(data);
-    return false;
-  }
-  surface->SetData(data, w, h, components);
-  return true;
+  return surface && surface->LoadFile(path);
 }
 
 void gxtkGraphics::Cls(float r, float g, float b) {

@@ -1,10 +1,13 @@
 // The surface's pixel store, premultiplication and lazy texture creation. A driver that
 // refuses a texture size gets one second try at power-of-two sizes; the texture
-// coordinates then follow the size actually allocated.
+// coordinates then follow the size actually allocated. Pixels from a file are freed once
+// uploaded, and read from the file again when a new context needs them.
 #include "runtime/graphics/surface.h"
 
 #include <cstdlib>
 
+#include "host/zr_game.h"
+#include "runtime/diagnostics.h"
 #include "runtime/graphics/gl_seam.h"
 
 int glfwGraphicsSeq = 0;
@@ -30,6 +33,18 @@ int nextPowerOfTwo(int size) {
   return power;
 }
 
+// The decoded pixels of an image file, or null when there is no host, no such file or
+// no picture in it.
+unsigned char* decodeFile(const String& path, int* w, int* h, int* components) {
+  if (!ZrGame::_game) return nullptr;
+  unsigned char* data = ZrGame::_game->LoadImageData(path, w, h, components);
+  if (data && (*w <= 0 || *h <= 0 || *components < 1 || *components > 4)) {
+    std::free(data);
+    return nullptr;
+  }
+  return data;
+}
+
 }  // namespace
 
 gxtkSurface::~gxtkSurface() { Release(); }
@@ -43,6 +58,7 @@ void gxtkSurface::Release() {
   }
   std::free(pixels);
   pixels = nullptr;
+  sourcePath = String();
 }
 
 int gxtkSurface::Width() { return width; }
@@ -50,8 +66,35 @@ int gxtkSurface::Height() { return height; }
 bool gxtkSurface::Loaded() { return true; }
 void gxtkSurface::OnUnsafeLoadComplete() { Bind(); }
 
+bool gxtkSurface::LoadFile(String path) {
+  int w = 0, h = 0, components = 0;
+  unsigned char* data = decodeFile(path, &w, &h, &components);
+  if (!data) return false;
+  SetData(data, w, h, components);
+  sourcePath = path;
+  return true;
+}
+
+bool gxtkSurface::ReloadPixels() {
+  int w = 0, h = 0, components = 0;
+  unsigned char* data = decodeFile(sourcePath, &w, &h, &components);
+  if (data && (w != width || h != height || components != bytesPerPixel)) {
+    std::free(data);
+    data = nullptr;
+  }
+  if (!data) {
+    zrPrint(String("Cannot read the picture again: ") + sourcePath);
+    return false;
+  }
+  String path = sourcePath;
+  SetData(data, w, h, components);
+  sourcePath = path;
+  return true;
+}
+
 void gxtkSurface::SetData(unsigned char* data, int w, int h, int bytes) {
   if (data != pixels) std::free(pixels);
+  sourcePath = String();
   pixels = data;
   width = w;
   height = h;
@@ -74,6 +117,9 @@ void gxtkSurface::SetData(unsigned char* data, int w, int h, int bytes) {
 void gxtkSurface::SetSubData(int x, int y, int w, int h, const uint32_t* argb, int pitch) {
   if (glFormat != GL_RGBA || !argb) return;
   if (x < 0 || y < 0 || w < 0 || h < 0 || x > width - w || y > height - h) return;
+  // From now on the store, not the file, holds the picture, so it must hold all of it.
+  if (!pixels && !sourcePath.IsEmpty()) ReloadPixels();
+  sourcePath = String();
   if (!pixels) {
     pixels = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(width) * height, 4));
     if (!pixels) return;
@@ -113,6 +159,7 @@ void gxtkSurface::Bind() {
     return;
   }
   contextSeq = glfwGraphicsSeq;
+  if (!pixels && !sourcePath.IsEmpty()) ReloadPixels();
   gl->GenTextures(1, &textureName);
   gl->BindTexture(GL_TEXTURE_2D, textureName);
   gl->TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
@@ -136,5 +183,9 @@ void gxtkSurface::Bind() {
   if (pixels) {
     gl->PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl->TexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, glFormat, GL_UNSIGNED_BYTE, pixels);
+    if (!sourcePath.IsEmpty()) {
+      std::free(pixels);
+      pixels = nullptr;
+    }
   }
 }

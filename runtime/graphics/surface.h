@@ -1,12 +1,15 @@
-// gxtkSurface: one texture of the render device. The decoded, premultiplied pixel bytes stay
-// in memory beside the GL texture, so the texture can be rebuilt lazily whenever a new
-// window (and with it a new GL context) has been opened since it was made.
-// glfwGraphicsSeq counts window openings; the host raises it each time it opens a window.
+// gxtkSurface: one texture of the render device, built lazily in the present GL context
+// from decoded, premultiplied pixel bytes. Pixels read from a file are let go once the
+// texture holds them (GL keeps its own copy, and a second one would double the art's
+// memory); a new context reads the file again. Pixels the program wrote have no file
+// behind them and stay beside the texture. glfwGraphicsSeq counts GL contexts; the host
+// raises it each time it opens a window with a new one.
 #pragma once
 
 #include <cstdint>
 
 #include "runtime/gc.h"
+#include "runtime/string.h"
 
 extern int glfwGraphicsSeq;
 
@@ -21,6 +24,8 @@ class gxtkSurface : public Object {
   uint32_t textureName = 0;
   float uScale = 0;
   float vScale = 0;
+  // The file the pixels came from; empty when the program made or wrote them.
+  String sourcePath;
 
   ~gxtkSurface() override;
 
@@ -32,6 +37,9 @@ class gxtkSurface : public Object {
 
   // Takes ownership of malloc'd pixel bytes and premultiplies them by their alpha.
   void SetData(unsigned char* data, int w, int h, int bytesPerPixel);
+  // Reads an image file through the host and stores its pixels as SetData does,
+  // remembering the file. False (and the surface unchanged) when it cannot be read.
+  bool LoadFile(String path);
   // Writes ARGB words (alpha in the top byte) into an RGBA surface, premultiplied, and
   // updates the texture if it belongs to the present context. A rectangle that does not
   // lie inside the surface is ignored.
@@ -42,4 +50,7 @@ class gxtkSurface : public Object {
 
  private:
   void Release();
+  // Reads the source file again for a texture that has lost its pixels; false when the
+  // file is gone or no longer the same size.
+  bool ReloadPixels();
 };

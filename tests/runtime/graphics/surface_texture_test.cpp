@@ -1,9 +1,13 @@
 // Surfaces and their textures: premultiplication on load, lazy creation in the present
-// context and re-creation after a new window, the power-of-two retry, pixel writes and
-// damaged or missing files, seen through the recording seam and the test image host.
+// context and re-creation after a new window (from the file, or from pixels the program
+// wrote), the power-of-two retry, pixel writes and damaged, missing or vanished files,
+// seen through the recording seam and the test image host.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "image_files_host.h"
 #include "recording_gl.h"
@@ -75,12 +79,12 @@ TEST_F(SurfaceTest, PixelsArePremultipliedWhenStored) {
     gxtkSurface* surface = device->LoadSurface(DataPath("one.png"));
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->bytesPerPixel, c.components);
-    std::vector<unsigned char> stored(surface->pixels, surface->pixels + c.components);
-    EXPECT_EQ(stored, c.stored) << c.components << " components";
-    EXPECT_EQ(gl.subImages.back().bytes, c.stored);  // and uploaded so
+    EXPECT_EQ(gl.subImages.back().bytes, c.stored) << c.components << " components";
   }
 }
 
+// The texture holds the only copy of a picture read from a file; a new context reads
+// the file again. What the program wrote into a surface has no file and stays in memory.
 TEST_F(SurfaceTest, TexturesAreMadeOnlyInAWindowAndRemadeAfterANewOne) {
   WriteSolid("tile.png", 8, 8, {0, 255, 0, 255});
   glfwGraphicsSeq = 0;  // no window has been opened yet
@@ -88,31 +92,81 @@ TEST_F(SurfaceTest, TexturesAreMadeOnlyInAWindowAndRemadeAfterANewOne) {
   ASSERT_NE(surface, nullptr);
   EXPECT_TRUE(gl.texImages.empty());
   EXPECT_EQ(surface->contextSeq, -1);
+  EXPECT_NE(surface->pixels, nullptr) << "kept until there is a texture to hold them";
 
+  auto draw = [&] {
+    device->BeginRender();
+    device->DrawSurface(surface, 0, 0);
+    device->EndRender();
+  };
   glfwGraphicsSeq = 1;
-  device->BeginRender();
-  device->DrawSurface(surface, 0, 0);
-  device->EndRender();
+  draw();
   ASSERT_EQ(gl.texImages.size(), 1u);
   GLuint first = surface->textureName;
   EXPECT_EQ(gl.draws.back().texture, first);
   EXPECT_TRUE(gl.draws.back().textured);
+  EXPECT_EQ(surface->pixels, nullptr) << "the texture holds the picture now";
 
-  device->BeginRender();
-  device->DrawSurface(surface, 0, 0);
-  device->EndRender();
+  draw();
   EXPECT_EQ(gl.texImages.size(), 1u);  // same context: only bound
 
-  glfwGraphicsSeq = 2;  // the window was opened again
-  device->BeginRender();
-  device->DrawSurface(surface, 0, 0);
-  device->EndRender();
+  glfwGraphicsSeq = 2;  // a new window with a new context
+  draw();
   ASSERT_EQ(gl.texImages.size(), 2u);
   EXPECT_NE(surface->textureName, first);
   EXPECT_EQ(gl.draws.back().texture, surface->textureName);
   ASSERT_EQ(gl.subImages.size(), 2u);
-  EXPECT_EQ(gl.subImages[1].bytes, gl.subImages[0].bytes);  // rebuilt from memory, not reloaded
-  EXPECT_EQ(host.decodes, 1);
+  EXPECT_EQ(gl.subImages[1].bytes, gl.subImages[0].bytes);
+  EXPECT_EQ(host.decodes, 2) << "read from the file again";
+  EXPECT_EQ(surface->pixels, nullptr);
+
+  // A pixel written by the program: the picture around it comes from the file once,
+  // and from then on the surface keeps all of it for the next context.
+  Array<int> white(1);
+  white[0] = static_cast<int>(0xffffffffu);
+  device->WritePixels2(surface, white, 0, 0, 1, 1, 0, 1);
+  EXPECT_EQ(host.decodes, 3);
+  WriteSolid("tile.png", 8, 8, {255, 0, 0, 255});  // the file changes on disk
+  glfwGraphicsSeq = 3;
+  draw();
+  EXPECT_EQ(host.decodes, 3);
+  std::vector<unsigned char> expected = gl.subImages[0].bytes;
+  for (int i = 0; i < 4; ++i) expected[i] = 255;
+  EXPECT_EQ(gl.subImages.back().bytes, expected);
+  EXPECT_NE(surface->pixels, nullptr);
+}
+
+TEST_F(SurfaceTest, APictureGoneFromDiskGivesAnEmptyTextureInANewContext) {
+  struct Case {
+    const char* what;
+    std::string replacement;  // empty: the file is removed
+  };
+  WriteSolid("wider.png", 16, 8, {1, 2, 3, 255});
+  std::ifstream in(host.PathOf("wider.png"), std::ios::binary);
+  const std::string wider((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const Case cases[] = {{"removed", ""}, {"damaged", "not a picture"}, {"another size", wider}};
+  for (const Case& c : cases) {
+    WriteSolid("tile.png", 8, 8, {1, 2, 3, 255});
+    glfwGraphicsSeq = 1;
+    gxtkSurface* surface = device->LoadSurface(DataPath("tile.png"));
+    ASSERT_NE(surface, nullptr);
+    if (c.replacement.empty())
+      std::remove(host.PathOf("tile.png").c_str());
+    else
+      host.WriteBytes("tile.png", c.replacement);
+    gl.ForgetHistory();
+    glfwGraphicsSeq = 2;
+    testing::internal::CaptureStdout();
+    device->BeginRender();
+    device->DrawSurface(surface, 0, 0);
+    device->EndRender();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Cannot read the picture again: quillo://data/tile.png\n")
+        << c.what;
+    ASSERT_EQ(gl.texImages.size(), 1u) << c.what;
+    EXPECT_EQ(gl.texImages[0].width, 8) << c.what;
+    EXPECT_TRUE(gl.subImages.empty()) << c.what;
+    EXPECT_EQ(gl.draws.size(), 1u) << c.what << ": still drawn, without a picture";
+  }
 }
 
 TEST_F(SurfaceTest, WritingPixelsPremultipliesAndUploadsWholeRowsInOneCall) {
