@@ -148,7 +148,9 @@ void c_MyApp::p_LoadImg(int id, const String& name, int frameW, int frameH, int 
   if (m_artLevel == 2) file += String("-hd");
   if (m_artLevel == 4) file += String("-hd2");
   file += String(".png");
-  // The old art is let go before the new file is read, so both are never held at once.
+  // The old art is let go before the new file is read, so both are never held at once:
+  // the collector alone would keep a whole level of textures until it swept them.
+  if (m_images[id]) m_images[id]->p_Discard();
   gc_assign(m_images[id], nullptr);
   int fileFrameW = frameW * m_artLevel;
   int fileFrameH = frameH * m_artLevel;

@@ -82,3 +82,7 @@ void c_Image::p_SetHandle(float x, float y) {
   m_handleY = y;
   m_flags &= ~kMidHandle;
 }
+
+void c_Image::p_Discard() {
+  if (m_surface && !m_sourceImage) m_surface->Discard();
+}

@@ -44,4 +44,7 @@ class c_Image : public Object {
                    c_Image* source, int srcX, int srcY, int srcW, int srcH);
   void p_ApplyFlags(int flags);
   void p_SetHandle(float x, float y);
+  // Lets go of the picture (texture and pixels) now rather than whenever the collector
+  // reaches it. An image cut from another leaves their shared surface alone.
+  void p_Discard();
 };

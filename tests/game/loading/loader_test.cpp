@@ -1,7 +1,8 @@
 // The asset loader through the headless host on the generated data: the start-up run
 // of 38 steps (which files, in which update), the art level and file names chosen for
-// several window sizes, a missing image, and a resize during a round, which holds the
-// round while the art is reloaded.
+// several window sizes, the previous level's textures let go as a new level loads, a
+// missing image, and a resize during a round, which holds the round while the art is
+// reloaded.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 
 #include "game_rig.h"
 #include "host/app.h"
+#include "runtime/graphics/gl_seam.h"
+#include "tests/runtime/graphics/recording_gl.h"
 
 namespace {
 
@@ -151,6 +154,38 @@ TEST(Loader, ArtLevelAndFilesFollowTheDeviceSize) {
     EXPECT_EQ(app->m_frameInfo[271], 10) << label;
     EXPECT_EQ(app->m_frameInfo[272], 128) << label;
   }
+  SetDevice(rig, 640, 480);
+  app->p_Reload();
+  RunLoader(rig, 60);
+}
+
+// Going fullscreen loads art four times the size; the art of the window must not stay
+// behind until the collector happens to reach it, and no picture is held twice (once in
+// memory, once as a texture).
+TEST(Loader, ANewArtLevelLetsGoOfThePreviousOneAtOnce) {
+  GameRig& rig = Rig();
+  c_MyApp* app = rig.app;
+  {
+    RecordingGlScope scope;  // a window's GL context
+    SetDevice(rig, 640, 480);
+    app->p_Reload();
+    RunLoader(rig, 60);
+    std::vector<GLuint> windowArt;
+    for (const SheetSize& sheet : kSheets) windowArt.push_back(app->m_images[sheet.id]->m_surface->textureName);
+
+    SetDevice(rig, 1300, 700);
+    app->p_Reload();
+    RunLoader(rig, 60);
+    const std::vector<GLuint>& deleted = scope.gl.deletedTextures;
+    for (GLuint texture : windowArt)
+      EXPECT_TRUE(std::count(deleted.begin(), deleted.end(), texture) == 1) << "texture " << texture;
+    for (const SheetSize& sheet : kSheets) {
+      gxtkSurface* surface = app->m_images[sheet.id]->m_surface;
+      EXPECT_EQ(std::count(deleted.begin(), deleted.end(), surface->textureName), 0) << "image " << sheet.id;
+      EXPECT_EQ(surface->pixels, nullptr) << "image " << sheet.id << " is held twice";
+    }
+  }
+  gl_seam_use(gl_seam_null());  // the headless host's seam again
   SetDevice(rig, 640, 480);
   app->p_Reload();
   RunLoader(rig, 60);
