@@ -3,6 +3,7 @@
 // registered. Fatal signals become runtime errors with a readable message. A window that
 // cannot be opened is reported and ends the program with a failure status.
 #include <GLFW/glfw3.h>
+#include <malloc.h>
 
 #include <clocale>
 #include <csignal>
@@ -42,7 +43,18 @@ int zr_std_main(int argumentCount, char** arguments) {
   return 0;
 }
 
+// Decoded pictures and their textures are big and come and go with the art level. Served
+// straight from the system rather than from the heap, their memory goes back the moment
+// they are freed; otherwise the heap would keep the largest level's worth after a
+// switch back to the small window. Up to 4 MB of free heap top is kept, so that the
+// renderer's per-frame allocations do not grow and shrink the heap every frame.
+static void ReturnFreedPicturesToTheSystem() {
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 4 * 1024 * 1024);
+}
+
 int ZrQuilloGame::Main(int argumentCount, char** arguments) {
+  ReturnFreedPicturesToTheSystem();
   if (!glfwInit()) {
     zrPrint("glfwInit failed");
     std::exit(-1);
