@@ -1,14 +1,16 @@
 // The desktop host's input: GLFW keyboard, character, mouse and joystick reports turned
 // into the toolkit's key, mouse and joystick events for the one host object.
 //
-// The translation tables live with the input device (glfw_keys, glfw_joystick,
-// joystick_mapping) so they can be checked without a window; this file only asks GLFW.
+// The translation tables and the joystick ports live with the input device (glfw_keys,
+// glfw_joystick, joystick_mapping, joystick_ports) so they can be checked without a
+// window; this file only asks GLFW.
 #include <GLFW/glfw3.h>
 
 #include "host/glfw_game.h"
-#include "runtime/input/glfw_joystick.h"
+#include "host/glfw_joysticks.h"
 #include "runtime/input/glfw_keys.h"
 #include "runtime/input/input_device.h"
+#include "runtime/input/joystick_ports.h"
 
 void ZrGlfwGame::OnKey(GLFWwindow*, int key, int, int action, int) {
   ZrGame* host = ZrGame::_game;
@@ -45,25 +47,24 @@ void ZrGlfwGame::OnMousePos(GLFWwindow*, double x, double y) {
     ZrGame::_game->MouseEvent(zr_input_EVENT_MOUSEMOVE, -1, static_cast<float>(x), static_cast<float>(y));
 }
 
-// Port 0 is polled first in every tick, so the port map follows devices plugged in or
-// out since the last tick. Devices GLFW knows as gamepads are read through its mapping
-// database; the rest are read raw.
-bool ZrGlfwGame::PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz, Array<bool> buttons) {
-  static JoystickPortMap ports;
-  if (port == 0) ports.Rebuild([](int hostId) { return glfwJoystickPresent(hostId) == GLFW_TRUE; });
-  int hostId = ports.HostIdAt(port);
-  if (hostId < 0) return false;
+bool GlfwJoysticks::Present(int hostId) { return glfwJoystickPresent(hostId) == GLFW_TRUE; }
 
-  JoystickReading reading;
+bool GlfwJoysticks::GamepadState(int hostId, float axes[6], unsigned char buttons[15]) {
   GLFWgamepadstate pad;
-  if (glfwJoystickIsGamepad(hostId) && glfwGetGamepadState(hostId, &pad)) {
-    reading = ReadingFromGlfwGamepad(pad.axes, pad.buttons);
-  } else {
-    int axisCount = 0, buttonCount = 0;
-    const float* axes = glfwGetJoystickAxes(hostId, &axisCount);
-    const unsigned char* pressed = glfwGetJoystickButtons(hostId, &buttonCount);
-    reading = ReadingFromGlfwJoystick(axes, axisCount, pressed, buttonCount);
-  }
-  MapJoystickReading(reading, joyx, joyy, joyz, buttons);
+  if (!glfwJoystickIsGamepad(hostId) || !glfwGetGamepadState(hostId, &pad)) return false;
+  for (int i = 0; i < 6; ++i) axes[i] = pad.axes[i];
+  for (int i = 0; i < 15; ++i) buttons[i] = pad.buttons[i];
   return true;
+}
+
+const float* GlfwJoysticks::Axes(int hostId, int* count) { return glfwGetJoystickAxes(hostId, count); }
+
+const unsigned char* GlfwJoysticks::Buttons(int hostId, int* count) {
+  return glfwGetJoystickButtons(hostId, count);
+}
+
+bool ZrGlfwGame::PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz, Array<bool> buttons) {
+  static GlfwJoysticks devices;
+  static JoystickPorts ports(&devices);
+  return ports.Poll(port, joyx, joyy, joyz, buttons);
 }

@@ -167,18 +167,20 @@ void c_InputDevice::clearJoystick(int unit, c_JoyState* state) {
 
 void c_InputDevice::p_BeginUpdate() {
   ZrGame* host = ZrGame::_game;
-  int polled = 0;
-  // The host numbers present joysticks from port 0 upwards, so the first empty port
-  // means no later port has one either.
-  for (; host && polled < kJoyUnits; ++polled) {
-    c_JoyState* state = joyState(polled);
-    if (!state || !host->PollJoystick(polled, state->m_joyx, state->m_joyy, state->m_joyz, state->m_buttons)) break;
-    pollJoystick(polled, state);
+  // Pads keep their units while others come and go, so an empty unit says nothing about
+  // the ones after it: every unit is asked.
+  int present = 0;
+  for (int unit = 0; host && unit < kJoyUnits; ++unit) {
+    c_JoyState* state = joyState(unit);
+    if (!state || !host->PollJoystick(unit, state->m_joyx, state->m_joyy, state->m_joyz, state->m_buttons)) continue;
+    pollJoystick(unit, state);
+    present |= 1 << unit;
   }
-  for (int unit = polled; unit < m__joyUnitsPolled; ++unit) {
-    if (c_JoyState* state = joyState(unit)) clearJoystick(unit, state);
+  for (int unit = 0; unit < kJoyUnits; ++unit) {
+    bool gone = (m__joyUnitsPresent >> unit & 1) && !(present >> unit & 1);
+    if (c_JoyState* state = joyState(unit); state && gone) clearJoystick(unit, state);
   }
-  m__joyUnitsPolled = polled;
+  m__joyUnitsPresent = present;
 }
 
 void c_InputDevice::p_EndUpdate() {

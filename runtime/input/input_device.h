@@ -68,8 +68,8 @@ class c_InputDevice : public Object {
   float m__accelX = 0;
   float m__accelY = 0;
   float m__accelZ = 0;
-  // How many units had a pad at the last poll, to notice one going away.
-  int m__joyUnitsPolled = 0;
+  // Bit u is set when unit u had a pad at the last poll, to notice one going away.
+  int m__joyUnitsPresent = 0;
 
   // Allocates the tables and the four joystick units.
   c_InputDevice* m_new();

@@ -5,12 +5,28 @@
 // device's list, where the hat switch sits.
 #include "runtime/input/joystick_mapping.h"
 
-void JoystickPortMap::Rebuild(const std::function<bool(int hostId)>& isPresent) {
-  int port = 0;
-  for (int hostId = 0; hostId < kHostIds && port < kPorts; ++hostId) {
-    if (isPresent(hostId)) m_hostIds[port++] = hostId;
+void JoystickPortMap::Update(const std::function<bool(int hostId)>& isPresent) {
+  bool present[kHostIds];
+  for (int hostId = 0; hostId < kHostIds; ++hostId) present[hostId] = isPresent(hostId);
+  bool hasPort[kHostIds] = {};
+  bool freedNow[kPorts] = {};
+  for (int port = 0; port < kPorts; ++port) {
+    int& hostId = m_hostIds[port];
+    if (hostId >= 0 && !present[hostId]) {
+      hostId = -1;
+      freedNow[port] = true;
+    }
+    if (hostId >= 0) hasPort[hostId] = true;
   }
-  for (; port < kPorts; ++port) m_hostIds[port] = -1;
+  // A port freed now stays empty until the next update, so its unit lets go of the old
+  // pad's buttons before a new pad can press them.
+  int port = 0;
+  for (int hostId = 0; hostId < kHostIds; ++hostId) {
+    if (!present[hostId] || hasPort[hostId]) continue;
+    while (port < kPorts && (m_hostIds[port] >= 0 || freedNow[port])) ++port;
+    if (port == kPorts) return;
+    m_hostIds[port] = hostId;
+  }
 }
 
 int JoystickPortMap::HostIdAt(int port) const { return port >= 0 && port < kPorts ? m_hostIds[port] : -1; }

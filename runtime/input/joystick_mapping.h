@@ -1,9 +1,11 @@
 // How the desktop's joysticks become the game's four joystick units.
 //
-// Present devices take ports 0..3 in the order of their host ids, so the first pad
-// plugged in is always unit 0 whatever id the system gave it. A device's axes and
-// buttons are then laid out as the game expects: the classic 14-button, 5-axis pad
-// (layout A) keeps its own order, every other device is rearranged (layout B).
+// A device keeps its port for as long as it stays plugged in: one plugged in takes the
+// lowest free port, one pulled out frees its own (for the next update), and nobody else
+// moves, so a pad plugged in mid-game never takes over another player's seat. At start the pads take
+// ports 0..3 in the order of their host ids. A device's axes and buttons are then laid
+// out as the game expects: the classic 14-button, 5-axis pad (layout A) keeps its own
+// order, every other device is rearranged (layout B).
 #pragma once
 
 #include <functional>
@@ -15,8 +17,10 @@ class JoystickPortMap {
   static constexpr int kPorts = 4;
   static constexpr int kHostIds = 16;
 
-  // Scans host ids 0..15 in order, giving each present one the next free port.
-  void Rebuild(const std::function<bool(int hostId)>& isPresent);
+  // Frees the ports of devices that are gone, then scans host ids 0..15 in order and
+  // gives each present device without a port the lowest free one, not counting ports
+  // freed in this update. Devices beyond the fourth wait without a port.
+  void Update(const std::function<bool(int hostId)>& isPresent);
   // The host id at a port, or -1 when the port is empty or out of range.
   int HostIdAt(int port) const;
 

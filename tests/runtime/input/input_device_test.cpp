@@ -1,41 +1,27 @@
 // The input device through its event and query entry points: hits once per press,
 // the mouse and touch twins, the per-tick limits of the hit and character queues,
-// joystick polling through the host, and queries outside the tables.
+// joysticks polled through the real ports with fake pads plugged in and pulled out, and
+// queries outside the tables.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <vector>
 
-#include "host/zr_game.h"
+#include "fake_joysticks.h"
 #include "runtime/input/input.h"
-#include "runtime/input/joystick_mapping.h"
 
 namespace {
 
-// A host whose joysticks sit at chosen host ids, each with a set of pressed raw buttons.
-class FakeJoystickHost : public ZrGame {
- public:
-  std::map<int, std::set<int>> pressedById;  // present host ids
-  std::vector<int> polledPorts;
-
-  bool PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz, Array<bool> buttons) override {
-    polledPorts.push_back(port);
-    if (port == 0) m_ports.Rebuild([this](int id) { return pressedById.count(id) > 0; });
-    int id = m_ports.HostIdAt(port);
-    if (id < 0) return false;
-    JoystickReading reading;
-    reading.axisCount = 5;
-    reading.axes[0] = 0.25f * static_cast<float>(id);
-    reading.buttonCount = 14;
-    for (int button : pressedById[id]) reading.buttons[button] = true;
-    MapJoystickReading(reading, joyx, joyy, joyz, buttons);
-    return true;
-  }
-
- private:
-  JoystickPortMap m_ports;
-};
+// A raw pad with the classic pad's 5 axes and 14 buttons (so its layout is kept), its
+// first axis telling it apart, and the given buttons held.
+FakePad ClassicPad(float firstAxis, const std::set<int>& held) {
+  FakePad pad;
+  pad.axes = {firstAxis, 0, 0, 0, 0};
+  pad.buttons.assign(14, 0);
+  for (int button : held) pad.buttons[button] = 1;
+  return pad;
+}
 
 class InputDeviceTest : public ::testing::Test {
  protected:
@@ -149,9 +135,8 @@ TEST_F(InputDeviceTest, CharacterQueueKeepsThirtyTwoCharactersPerTick) {
 }
 
 TEST_F(InputDeviceTest, JoysticksAtHostIdsOneAndFiveBecomeUnitsZeroAndOne) {
-  host.pressedById = {{1, {0}}, {5, {0, 3}}};
+  host.devices.plugged = {{1, ClassicPad(0.25f, {0})}, {5, ClassicPad(1.25f, {0, 3})}};
   device->p_BeginUpdate();
-  EXPECT_EQ(host.polledPorts, (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(zr_input_JoyHit(0, 0), 1);
   EXPECT_EQ(zr_input_KeyHit(256), 1);
   EXPECT_EQ(zr_input_JoyHit(0, 1), 1);
@@ -163,29 +148,50 @@ TEST_F(InputDeviceTest, JoysticksAtHostIdsOneAndFiveBecomeUnitsZeroAndOne) {
   device->p_EndUpdate();
 
   // Still pressed: held without a new hit. Released: no longer held, and no hit either.
-  host.pressedById[5] = {0};
+  host.devices.plugged[5].buttons[3] = 0;
   device->p_BeginUpdate();
   EXPECT_EQ(zr_input_JoyDown(0, 1), 1);
   EXPECT_EQ(zr_input_JoyHit(0, 1), 0);
   EXPECT_EQ(zr_input_JoyDown(3, 1), 0);
   EXPECT_EQ(zr_input_JoyHit(3, 1), 0);
-  device->p_EndUpdate();
+}
 
-  // Unplugging the first pad moves the second to unit 0; nothing reaches port 2, and
-  // the emptied unit 1 lets go of what it held.
-  host.pressedById.erase(1);
-  host.polledPorts.clear();
-  device->p_BeginUpdate();
-  EXPECT_EQ(host.polledPorts, (std::vector<int>{0, 1}));
-  EXPECT_FLOAT_EQ(zr_input_JoyX(0, 0), 1.25f);
-  EXPECT_EQ(zr_input_JoyDown(0, 0), 1);
-  EXPECT_EQ(zr_input_JoyDown(0, 1), 0);
-  EXPECT_EQ(zr_input_JoyX(0, 1), 0);
-
-  host.pressedById.clear();
-  host.polledPorts.clear();
-  device->p_BeginUpdate();
-  EXPECT_EQ(host.polledPorts, (std::vector<int>{0})) << "with no joystick only port 0 is asked";
+// Pads plugged in and pulled out mid-game, a few between each tick. Every pad holds its
+// A button: one that keeps its unit goes on holding it without a new hit, a pad new to
+// a unit presses it there once, and an emptied unit lets go of everything (for a tick,
+// so the next pad's press is a press).
+TEST_F(InputDeviceTest, PadsKeepTheirUnitsWhileOthersComeAndGo) {
+  struct Step {
+    const char* what;
+    std::vector<int> plug, pull;  // host ids
+    std::vector<int> units;       // host id at units 0..3, -1 for none
+  };
+  const Step steps[] = {
+      {"two pads at start take units in id order", {5, 1}, {}, {1, 5, -1, -1}},
+      {"pulling out the first frees its unit only", {}, {1}, {-1, 5, -1, -1}},
+      {"a pad plugged in takes the free unit", {7}, {}, {7, 5, -1, -1}},
+      {"two more fill the rest", {9, 2}, {}, {7, 5, 2, 9}},
+      {"a fifth waits for a unit", {12}, {}, {7, 5, 2, 9}},
+      {"a unit freed stays empty for one tick", {}, {5}, {7, -1, 2, 9}},
+      {"then the waiting pad takes it", {}, {}, {7, 12, 2, 9}},
+      {"one in as two go out", {1}, {2, 9}, {7, 12, -1, -1}},
+      {"takes the lowest freed unit", {}, {}, {7, 12, 1, -1}},
+      {"all out", {}, {7, 12, 1}, {-1, -1, -1, -1}},
+  };
+  std::vector<int> before = {-1, -1, -1, -1};
+  for (const Step& step : steps) {
+    for (int id : step.pull) host.devices.plugged.erase(id);
+    for (int id : step.plug) host.devices.plugged[id] = ClassicPad(id / 16.0f, {0});
+    device->p_BeginUpdate();
+    for (int unit = 0; unit < 4; ++unit) {
+      int id = step.units[unit];
+      EXPECT_FLOAT_EQ(zr_input_JoyX(0, unit), id < 0 ? 0.0f : id / 16.0f) << step.what << ", unit " << unit;
+      EXPECT_EQ(zr_input_JoyDown(0, unit), id < 0 ? 0 : 1) << step.what << ", unit " << unit;
+      EXPECT_EQ(zr_input_JoyHit(0, unit), id >= 0 && id != before[unit] ? 1 : 0) << step.what << ", unit " << unit;
+    }
+    device->p_EndUpdate();
+    before = step.units;
+  }
 }
 
 TEST_F(InputDeviceTest, WithoutPadsJoystickKeysFromKeyEventsStayHeld) {
@@ -230,7 +236,7 @@ TEST_F(InputDeviceTest, QueriesAndEventsOutsideTheTablesAreHarmless) {
   EXPECT_EQ(zr_input_JoyY(0, -1), 0);
 
   // The back key and the joystick buttons past the mapped fourteen are never pressed.
-  host.pressedById = {{0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}};
+  host.devices.plugged = {{0, ClassicPad(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13})}};
   device->p_BeginUpdate();
   for (int button = 14; button < 32; ++button) EXPECT_EQ(zr_input_JoyDown(button, 0), 0) << button;
   EXPECT_EQ(zr_input_KeyDown(416), 0);

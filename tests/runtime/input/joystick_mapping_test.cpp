@@ -1,5 +1,5 @@
-// Joystick ports follow host ids in order; the classic pad keeps its layout and every
-// other device is rearranged; only the fourteen mapped buttons can ever be pressed.
+// Joystick ports are first given in host id order; the classic pad keeps its layout and
+// every other device is rearranged; only the fourteen mapped buttons can ever be pressed.
 #include "runtime/input/joystick_mapping.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace {
 
 std::vector<int> portsFor(const std::set<int>& presentIds) {
   JoystickPortMap map;
-  map.Rebuild([&](int id) { return presentIds.count(id) > 0; });
+  map.Update([&](int id) { return presentIds.count(id) > 0; });
   return {map.HostIdAt(0), map.HostIdAt(1), map.HostIdAt(2), map.HostIdAt(3)};
 }
 
@@ -28,9 +28,9 @@ TEST(JoystickPortMap, PresentIdsTakePortsInOrder) {
   for (const Case& c : cases) EXPECT_EQ(portsFor(c.present), c.ports);
 
   JoystickPortMap map;
-  map.Rebuild([](int id) { return id == 3; });
-  map.Rebuild([](int) { return false; });
-  EXPECT_EQ(map.HostIdAt(0), -1) << "a rebuild forgets devices that are gone";
+  map.Update([](int id) { return id == 3; });
+  map.Update([](int) { return false; });
+  EXPECT_EQ(map.HostIdAt(0), -1) << "an update forgets devices that are gone";
   EXPECT_EQ(map.HostIdAt(-1), -1);
   EXPECT_EQ(map.HostIdAt(4), -1);
 }
