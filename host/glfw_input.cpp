@@ -8,6 +8,7 @@
 
 #include "host/glfw_game.h"
 #include "host/glfw_joysticks.h"
+#include "runtime/input/gamepad_mappings.h"
 #include "runtime/input/glfw_keys.h"
 #include "runtime/input/input_device.h"
 #include "runtime/input/joystick_ports.h"
@@ -63,8 +64,19 @@ const unsigned char* GlfwJoysticks::Buttons(int hostId, int* count) {
   return glfwGetJoystickButtons(hostId, count);
 }
 
+bool GlfwJoysticks::AddGamepadMapping(const std::string& line) {
+  glfwGetError(nullptr);
+  glfwUpdateGamepadMappings(line.c_str());
+  return glfwGetError(nullptr) == GLFW_NO_ERROR;
+}
+
+// The ports are made on the first poll, after the mappings files have been added to
+// GLFW's database, so the pads they name read as gamepads from the start.
 bool ZrGlfwGame::PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz, Array<bool> buttons) {
   static GlfwJoysticks devices;
-  static JoystickPorts ports(&devices);
+  static JoystickPorts ports = [this] {
+    ReadGamepadMappingFiles(this, devices);
+    return JoystickPorts(&devices);
+  }();
   return ports.Poll(port, joyx, joyy, joyz, buttons);
 }

@@ -1,6 +1,7 @@
 // Fake desktop joysticks behind the real joystick ports: pads are plugged into host ids
 // and pulled out again between ticks, each with raw axes and buttons and a gamepad view
-// that counts only when the fake gamepad database knows the pad's device id.
+// that counts only when the fake gamepad database knows the pad's device id. Like the
+// real library, the database refuses a mapping line without a name followed by a comma.
 #pragma once
 
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "host/zr_game.h"
 #include "runtime/input/joystick_ports.h"
+#include "runtime/storage/data_paths.h"
 
 struct FakePad {
   std::string deviceId;
@@ -43,15 +45,25 @@ class FakeJoysticks : public JoystickDevices {
     *count = pad == plugged.end() ? 0 : static_cast<int>(pad->second.buttons.size());
     return *count > 0 ? pad->second.buttons.data() : nullptr;
   }
+  bool AddGamepadMapping(const std::string& line) override {
+    size_t idEnd = line.find(',');
+    size_t nameEnd = idEnd == std::string::npos ? idEnd : line.find(',', idEnd + 1);
+    if (nameEnd == std::string::npos || nameEnd == idEnd + 1) return false;
+    database.insert(line.substr(0, idEnd));
+    return true;
+  }
 };
 
-// A host whose joysticks are fake pads read through the real ports.
+// A host whose joysticks are fake pads read through the real ports, and whose data
+// folder ("quillo://data/") is appDir/data.
 class FakeJoystickHost : public ZrGame {
  public:
   FakeJoysticks devices;
   JoystickPorts ports{&devices};
+  String appDir = String("/nonexistent");
 
   bool PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz, Array<bool> buttons) override {
     return ports.Poll(port, joyx, joyy, joyz, buttons);
   }
+  String PathToFilePath(String path) override { return zr_storage_ToFilePath(path, appDir); }
 };

@@ -1,18 +1,28 @@
 // Gamepads as the game reads them, through the real ports and fake pads: a pad the
-// gamepad database knows plays with the standard layout on whichever unit it takes.
+// gamepad database knows plays with the standard layout on whichever unit it takes, and
+// a pad it does not know becomes such a gamepad once a mappings file, in the data
+// folder or beside the save, names it; what a mappings file holds that is no mapping is
+// counted and reported, never fatal.
 #include <gtest/gtest.h>
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "fake_joysticks.h"
+#include "runtime/input/gamepad_mappings.h"
 #include "runtime/input/input.h"
 
 namespace {
 
 const char kKnownId[] = "030000005e0400008e02000010010000";
+const char kOddId[] = "03000000aa1100002233000011010000";
 
 class GamepadTest : public ::testing::Test {
  protected:
@@ -92,6 +102,79 @@ TEST_F(GamepadTest, KnownPadsUseTheStandardLayoutOnEveryUnit) {
       pad = Gamepad(kKnownId);
     }
   }
+}
+
+// Writes a file, or removes it when the text is empty.
+void Put(const std::filesystem::path& path, const std::string& text) {
+  std::filesystem::remove(path);
+  if (!text.empty()) std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST_F(GamepadTest, AMappingsFileMakesAnUnknownPadAGamepad) {
+  const std::string mapping = std::string(kOddId) + ",Odd Pad,a:b5,b:b6,leftx:a3,lefty:a4,platform:Linux,";
+  struct Case {
+    const char* what;
+    std::string inData, besideSave;
+    std::vector<std::string> said;  // with DATA for the data folder's file
+    bool gamepad;
+  };
+  const Case cases[] = {
+      {"no files", "", "", {}, false},
+      {"in the data folder, among comments and blank lines",
+       "# pads of ours\n\n   \n" + mapping + "\r\n",
+       "",
+       {"Gamepad mappings: 1 read from DATA"},
+       true},
+      {"beside the save", "", mapping, {"Gamepad mappings: 1 read from ./gamepad_mappings.txt"}, true},
+      {"what is no mapping is counted, the rest still read",
+       "not a mapping\n" + std::string(kOddId) + ",\n" + mapping + "\n0x" + mapping + "\n",
+       "",
+       {"Gamepad mappings: 1 read from DATA, 3 skipped (the first on line 1)"},
+       true},
+      {"a file with nothing but a refused line", "",
+       std::string(kOddId) + ",Odd Pad\n",
+       {"Gamepad mappings: 0 read from ./gamepad_mappings.txt, 1 skipped (the first on line 1)"},
+       false},
+      {"both files, one of them only comments", "# nothing here\n", mapping,
+       {"Gamepad mappings: 1 read from ./gamepad_mappings.txt"}, true},
+      {"both files", mapping, mapping,
+       {"Gamepad mappings: 1 read from DATA", "Gamepad mappings: 1 read from ./gamepad_mappings.txt"}, true},
+  };
+
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("tj-gamepads-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder / "data");
+  const std::filesystem::path workingFolder = std::filesystem::current_path();
+  std::filesystem::current_path(folder);
+  host.appDir = String(folder.string().c_str());
+  const std::string dataFile = (folder / "data" / "gamepad_mappings.txt").string();
+
+  for (const Case& c : cases) {
+    host.devices.database = {kKnownId};
+    Put(folder / "data" / "gamepad_mappings.txt", c.inData);
+    Put(folder / "gamepad_mappings.txt", c.besideSave);
+    testing::internal::CaptureStdout();
+    ReadGamepadMappingFiles(&host, host.devices);
+    std::string said;
+    for (std::string line : c.said) {
+      size_t data = line.find("DATA");
+      if (data != std::string::npos) line.replace(data, 4, dataFile);
+      said += line + "\n";
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), said) << c.what;
+
+    // The physical A button: raw button 5, and A in the gamepad view.
+    FakePad pad = Gamepad(kOddId);
+    pad.buttons[5] = 1;
+    pad.gamepadButtons[GLFW_GAMEPAD_BUTTON_A] = GLFW_PRESS;
+    host.devices.plugged = {{0, pad}};
+    device->p_BeginUpdate();
+    EXPECT_EQ(zr_input_JoyDown(0, 0), c.gamepad ? 1 : 0) << c.what << ": A is button 0 of a gamepad";
+    EXPECT_EQ(zr_input_JoyDown(5, 0), c.gamepad ? 0 : 1) << c.what << ": raw button 5 of an unknown pad";
+    device->p_EndUpdate();
+  }
+  std::filesystem::current_path(workingFolder);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The desktop host's GLFW callbacks as the game sees them: key presses, repeats and
 // releases with the characters editing keys type, typed characters, pointer motion and
-// mouse buttons. Mouse buttons read the pointer from a real window, so that case runs
-// under a display (Xvfb) and is skipped where there is none.
+// mouse buttons; and GLFW's answer to gamepad mapping lines. Mouse buttons and the
+// gamepad database need an initialised GLFW, so those cases run under a display (Xvfb)
+// and are skipped where there is none.
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "host/glfw_game.h"
+#include "host/glfw_joysticks.h"
 
 namespace {
 
@@ -109,6 +111,24 @@ TEST_F(GlfwSession, MouseButtonsZeroToTwoReportPressAndRelease) {
       {5, 2, static_cast<float>(x), static_cast<float>(y)},
   };
   EXPECT_EQ(host.events, expected);
+}
+
+// GLFW's own gamepad database says whether it took a mapping line only through the
+// error it leaves behind; the mappings files' report counts on that answer.
+TEST_F(GlfwSession, TheGamepadDatabaseAnswersForEachMappingLine) {
+  struct Case {
+    const char* line;
+    bool taken;
+  };
+  const Case cases[] = {
+      {"03000000aa1100002233000011010000,Odd Pad,a:b5,b:b6,leftx:a3,lefty:a4,platform:Linux,", true},
+      {"03000000aa1100002233000011010000,Odd Pad,a:b0", true},
+      {"03000000aa1100002233000011010000,Odd Pad", false},
+      {"03000000aa1100002233000011010000,", false},
+      {"03000000aa110000223300001101000,Short Id,a:b0,", false},
+  };
+  GlfwJoysticks joysticks;
+  for (const Case& c : cases) EXPECT_EQ(joysticks.AddGamepadMapping(c.line), c.taken) << c.line;
 }
 
 }  // namespace
