@@ -2,7 +2,8 @@
 // suspend or resume with window focus, then catch up with at most four updates. A stall
 // longer than four periods is not made up: the schedule restarts from the current time,
 // so the game slows down instead of racing. Every platform question goes through the
-// loop platform, which tests replace with a scripted clock and window.
+// loop platform, which tests replace with a scripted clock and window. With frame
+// statistics on, the same clock times each update, render and swap.
 #include "host/glfw_game.h"
 
 namespace {
@@ -17,8 +18,17 @@ void ZrGlfwGame::Run() {
 
 void ZrGlfwGame::RunLoop() {
   while (_platform->WindowOpen()) {
-    RenderGame();
-    _platform->SwapBuffers();
+    if (_frameStats) {
+      double renderStart = _platform->Now();
+      RenderGame();
+      double swapStart = _platform->Now();
+      _platform->SwapBuffers();
+      double swapEnd = _platform->Now();
+      _frameStats->AddFrame(swapStart - renderStart, swapEnd - swapStart, swapEnd);
+    } else {
+      RenderGame();
+      _platform->SwapBuffers();
+    }
 
     if (_nextUpdate != 0.0) {
       double delay = _nextUpdate - _platform->Now();
@@ -29,14 +39,14 @@ void ZrGlfwGame::RunLoop() {
     if (_suspended) continue;
 
     if (_updateRate == 0) {
-      UpdateGame();
+      TimedUpdate();
       continue;
     }
 
     if (_nextUpdate == 0.0) _nextUpdate = _platform->Now();
     bool onSchedule = false;
     for (int update = 0; update < kMaxCatchUpUpdates && !onSchedule; ++update) {
-      UpdateGame();
+      TimedUpdate();
       // SetUpdateRate inside the update cleared the schedule: stop the burst here.
       if (_nextUpdate == 0.0) break;
       _nextUpdate += _updatePeriod;
@@ -44,6 +54,16 @@ void ZrGlfwGame::RunLoop() {
     }
     if (!onSchedule) _nextUpdate = 0.0;
   }
+}
+
+void ZrGlfwGame::TimedUpdate() {
+  if (!_frameStats) {
+    UpdateGame();
+    return;
+  }
+  double start = _platform->Now();
+  UpdateGame();
+  _frameStats->AddUpdate(_platform->Now() - start);
 }
 
 void ZrGlfwGame::UpdateEvents() {

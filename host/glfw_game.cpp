@@ -8,6 +8,7 @@
 #include "host/url_opener.h"
 #include "runtime/audio/sound_decoding.h"
 #include "runtime/diagnostics.h"
+#include "runtime/graphics/counting_gl_seam.h"
 #include "runtime/storage/data_paths.h"
 #include "runtime/storage/file_loading.h"
 
@@ -25,9 +26,17 @@ ZrGlfwGame::ZrGlfwGame()
 
 ZrGlfwGame::~ZrGlfwGame() {
   if (_glfwGame == this) _glfwGame = nullptr;
+  if (_drawCounter && gl_seam() == _drawCounter.get()) gl_seam_use(_drawCounter->Inner());
 }
 
 void ZrGlfwGame::SetLoopPlatform(ZrLoopPlatform* platform) { _platform = platform ? platform : _glfwPlatform.get(); }
+
+void ZrGlfwGame::EnableFrameStats(FrameStats::Sink sink) {
+  _drawCounter.reset(new CountingGlSeam(gl_seam()));
+  gl_seam_use(_drawCounter.get());
+  CountingGlSeam* counter = _drawCounter.get();
+  _frameStats.reset(new FrameStats(std::move(sink), [counter] { return counter->TakeDrawCalls(); }));
+}
 
 void ZrGlfwGame::SetUpdateRate(int hertz) {
   _updateRate = hertz;

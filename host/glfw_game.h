@@ -7,10 +7,12 @@
 
 #include <memory>
 
+#include "host/frame_stats.h"
 #include "host/loop_platform.h"
 #include "host/zr_game.h"
 
 struct GLFWwindow;
+class CountingGlSeam;
 
 // A video mode as GLFW reports it (red, green, blue bit depths in that order).
 class ZrGlfwVideoMode : public Object {
@@ -61,6 +63,9 @@ class ZrGlfwGame : public ZrGame {
 
   // Replaces the platform the loop talks to (tests); the host does not own it.
   void SetLoopPlatform(ZrLoopPlatform* platform);
+  // From now on the loop times its updates and frames and counts the draw calls, and
+  // the sink gets a line of statistics once a second.
+  void EnableFrameStats(FrameStats::Sink sink);
   GLFWwindow* Window() const { return _window; }
 
   // GLFW callbacks (keyboard, characters, mouse, window close).
@@ -78,13 +83,21 @@ class ZrGlfwGame : public ZrGame {
 
  private:
   void ReleaseHeldKeys();
+  void TimedUpdate();
 
   GLFWwindow* _window;
   std::unique_ptr<ZrLoopPlatform> _glfwPlatform;
   ZrLoopPlatform* _platform;
+  std::unique_ptr<CountingGlSeam> _drawCounter;
+  std::unique_ptr<FrameStats> _frameStats;
+};
+
+// What the program's entry asks of the host beyond the toolkit's own start.
+struct ZrHostOptions {
+  bool frameStats = false;  // a line of frame statistics on standard error each second
 };
 
 class ZrQuilloGame : public ZrGlfwGame {
  public:
-  static int Main(int argc, char** argv);
+  static int Main(int argc, char** argv, const ZrHostOptions& options = ZrHostOptions());
 };

@@ -1,12 +1,14 @@
 // ZrQuilloGame::Main, the whole program: start GLFW, create the host, run the game's
 // start-up under a handler for runtime throwables, then the loop while an application is
 // registered. Fatal signals become runtime errors with a readable message. A window that
-// cannot be opened is reported and ends the program with a failure status.
+// cannot be opened is reported and ends the program with a failure status. The program's
+// entry may ask for frame statistics, which go to standard error.
 #include <GLFW/glfw3.h>
 #include <malloc.h>
 
 #include <clocale>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include "host/glfw_game.h"
@@ -53,13 +55,14 @@ static void ReturnFreedPicturesToTheSystem() {
   mallopt(M_TRIM_THRESHOLD, 4 * 1024 * 1024);
 }
 
-int ZrQuilloGame::Main(int argumentCount, char** arguments) {
+int ZrQuilloGame::Main(int argumentCount, char** arguments, const ZrHostOptions& options) {
   ReturnFreedPicturesToTheSystem();
   if (!glfwInit()) {
     zrPrint("glfwInit failed");
     std::exit(-1);
   }
   ZrQuilloGame* game = new ZrQuilloGame;
+  if (options.frameStats) game->EnableFrameStats([](const std::string& line) { std::fputs(line.c_str(), stderr); });
   try {
     zr_std_main(argumentCount, arguments);
   } catch (ThrowableObject* thrown) {

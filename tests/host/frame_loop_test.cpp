@@ -1,14 +1,17 @@
 // The frame loop's timing, run against a scripted clock and window: render first, sleep
 // only until the next update is due, at most four catch-up updates after a stall and then
-// a fresh schedule, a rate change stopping a burst, and suspension on focus loss.
+// a fresh schedule, a rate change stopping a burst, suspension on focus loss, and the
+// frame statistics the loop gathers on request.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "host/glfw_game.h"
 #include "host/loop_platform.h"
 #include "recording_delegate.h"
+#include "runtime/graphics/gl_seam.h"
 
 namespace {
 
@@ -31,7 +34,8 @@ class ScriptedPlatform : public ZrLoopPlatform {
   }
   void PollEvents() override { ++polls; }
   void WaitEvents() override { ++waits; }
-  void SwapBuffers() override {}
+  double swapSeconds = 0;
+  void SwapBuffers() override { now += swapSeconds; }
   bool WindowOpen() override {
     if (framesLeft == 0) return false;
     --framesLeft;
@@ -153,6 +157,54 @@ TEST_F(FrameLoop, FocusLossSuspendsOnceAndResumeRestartsTheSchedule) {
   std::vector<int> expected = {0, 1, 1, 0, 0, 0, 0, 1, 1, 1};
   EXPECT_EQ(updatesPerFrame, expected);
   EXPECT_EQ(game->renders, 9) << "frames are still drawn while suspended";
+}
+
+TEST_F(FrameLoop, StatsReportRatesTimesAndDrawCallsOnceASecond) {
+  struct Case {
+    const char* how;
+    double updateMs, renderMs, swapMs;
+    int drawCalls;
+    int slowFrame;  // this frame's render takes 200 ms (0: none)
+    const char* secondLine;
+  } cases[] = {
+      {"on time", 2, 3, 1, 5, 0,
+       "stats: 60.0 updates/s, 60.0 frames/s, update 2.00 ms mean 2.00 ms worst, "
+       "render 3.00 ms mean 3.00 ms worst, swap 1.00 ms mean, 5.0 draw calls/frame\n"},
+      // Frames slower than updates: the loop catches up with about two updates a frame
+      // (a frame and its updates take 31.9 ms; the second's edges fall between updates).
+      {"slow frames", 1, 25, 5, 40, 0,
+       "stats: 59.7 updates/s, 31.3 frames/s, update 1.00 ms mean 1.00 ms worst, "
+       "render 25.00 ms mean 25.00 ms worst, swap 5.00 ms mean, 40.0 draw calls/frame\n"},
+      // One stall of 200 ms: four of its twelve updates run, the others are dropped; the
+      // worst render shows it, the mean less so.
+      {"one stall", 2, 3, 1, 5, 90,
+       "stats: 52.2 updates/s, 49.3 frames/s, update 2.00 ms mean 2.00 ms worst, "
+       "render 6.94 ms mean 200.00 ms worst, swap 1.00 ms mean, 5.0 draw calls/frame\n"},
+  };
+  for (const Case& c : cases) {
+    ScriptedPlatform scripted;
+    ZrGlfwGame statsHost;
+    RecordingDelegate* recorder = new RecordingDelegate;
+    statsHost.SetDelegate(recorder);
+    statsHost.SetLoopPlatform(&scripted);
+    gl_seam_use(gl_seam_null());
+    std::vector<std::string> lines;
+    statsHost.EnableFrameStats([&lines](const std::string& line) { lines.push_back(line); });
+    scripted.swapSeconds = c.swapMs / 1000;
+    recorder->onUpdate = [&](int) { scripted.now += c.updateMs / 1000; };
+    recorder->onRender = [&](int render) {
+      scripted.now += (render == c.slowFrame ? 200 : c.renderMs) / 1000;
+      for (int call = 0; call < c.drawCalls; ++call) gl_seam()->DrawArrays(GL_TRIANGLES, 0, 3);
+    };
+    statsHost.SetUpdateRate(60);
+    scripted.framesLeft = 200;
+    statsHost.StartGame();
+    statsHost.RunLoop();
+    // The first second holds the start; the second one shows the steady state.
+    ASSERT_GE(lines.size(), 3u) << c.how;
+    EXPECT_EQ(lines[1], c.secondLine) << c.how;
+  }
+  gl_seam_use(nullptr);
 }
 
 TEST_F(FrameLoop, MillisecsFollowTheLoopClock) {
