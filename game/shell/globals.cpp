@@ -14,6 +14,7 @@ int zr_TinselJumble_AccelerometerControls = 0;
 int zr_TinselJumble_iCadeControls = 0;
 int zr_TinselJumble_isOuya = 0;
 int zr_TinselJumble_HasMusicStream = 1;
+int zr_TinselJumble_StartFullscreen = 0;
 Array<String> zr_TinselJumble_CreditText;
 
 namespace {

@@ -14,6 +14,9 @@ extern int zr_TinselJumble_AccelerometerControls;
 extern int zr_TinselJumble_iCadeControls;
 extern int zr_TinselJumble_isOuya;
 extern int zr_TinselJumble_HasMusicStream;
+// 1 when the command line asked to start in fullscreen. The program's entry sets it
+// before the module initialiser runs, which leaves it alone.
+extern int zr_TinselJumble_StartFullscreen;
 // The 57 lines of the credits box, in display order; the last ("End") is never shown.
 extern Array<String> zr_TinselJumble_CreditText;
 

@@ -5,6 +5,7 @@
 // December up to Christmas it is the next day's door, on other days a game drawn from a
 // seed made of the date, the same all day long.
 #include "game/shell/data_check.h"
+#include "game/shell/globals.h"
 #include "game/shell/my_app.h"
 #include "game/shell/virtual_screen.h"
 #include "host/app.h"
@@ -51,6 +52,11 @@ void c_MyApp::p_OnCreate() {
   m_pad[0] = -1;
   zr_app_SetUpdateRate(kPlayRate);
   m_mode = kMenuMode;
+  // Fullscreen from the start when asked, so the first art loaded fits the screen.
+  if (zr_TinselJumble_StartFullscreen == 1 && m_fullscreen == 0) {
+    p_FullscreenFlip();
+    zr_app_ValidateDeviceWindow(false);
+  }
   m_devW = zr_app_DeviceWidth();
   m_devH = zr_app_DeviceHeight();
   p_Reload();
