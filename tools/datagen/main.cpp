@@ -3,6 +3,7 @@
 //   tinsel-datagen OUTDIR                               everything (images, sounds, tunes)
 //   tinsel-datagen --contact-sheet OUT.png [--level N]  every sprite frame with its number
 //   tinsel-datagen --only-images OUTDIR / --only-sounds OUTDIR   a part, for quick looks
+//   tinsel-datagen --icons OUTDIR NAME                  the desktop icon, hicolor theme layout
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "app_icon.h"
 #include "audio.h"
 #include "contact_sheet.h"
 #include "sheet.h"
@@ -74,7 +76,8 @@ int usage() {
   std::fprintf(stderr,
                "usage: tinsel-datagen OUTDIR\n"
                "       tinsel-datagen --contact-sheet OUT.png [--level 1|2|4]\n"
-               "       tinsel-datagen --only-images OUTDIR | --only-sounds OUTDIR\n");
+               "       tinsel-datagen --only-images OUTDIR | --only-sounds OUTDIR\n"
+               "       tinsel-datagen --icons OUTDIR NAME\n");
   return 2;
 }
 
@@ -97,6 +100,11 @@ int main(int argc, char** argv) {
   }
   if (first == "--only-images" && argc >= 3) return writeImages(argv[2]) ? 0 : 1;
   if (first == "--only-sounds" && argc >= 3) return writeSounds(argv[2]) ? 0 : 1;
+  if (first == "--icons" && argc >= 4) {
+    if (writeAppIcons(argv[2], argv[3])) return 0;
+    std::fprintf(stderr, "tinsel-datagen: cannot write the icons into %s\n", argv[2]);
+    return 1;
+  }
   if (first.rfind("--", 0) == 0) return usage();
   if (!makeDirs(first)) {
     std::fprintf(stderr, "tinsel-datagen: cannot create %s\n", first.c_str());
