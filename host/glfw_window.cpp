@@ -13,6 +13,7 @@
 namespace {
 
 const char kWindowTitle[] = "Tinsel Jumble";
+const char kWindowClass[] = "tinsel-jumble";
 const int kMaxVideoModes = 1024;
 const int kKeyDown = 1;
 const int kKeyUp = 2;
@@ -53,6 +54,10 @@ void ZrGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
     glfwWindowHint(GLFW_ALPHA_BITS, alpha);
     glfwWindowHint(GLFW_DEPTH_BITS, depth);
     glfwWindowHint(GLFW_STENCIL_BITS, stencil);
+    // The window's class names the program, so a desktop can match it to its launcher
+    // and its icon (the launcher's StartupWMClass), whatever the title says.
+    glfwWindowHintString(GLFW_X11_CLASS_NAME, kWindowClass);
+    glfwWindowHintString(GLFW_X11_INSTANCE_NAME, kWindowClass);
     // Shown only once it stands in the middle of the desktop, so it never jumps.
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     _window = glfwCreateWindow(width, height, kWindowTitle, fullscreen ? monitor : nullptr, nullptr);
