@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
+  desktop-file-utils appstream
 )
 
 missing=()
