@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 FrameStats::FrameStats(Sink sink, DrawCallCounter takeDrawCalls)
     : m_sink(std::move(sink)), m_takeDrawCalls(std::move(takeDrawCalls)) {}

@@ -194,7 +194,13 @@ TEST_F(FrameLoop, StatsReportRatesTimesAndDrawCallsOnceASecond) {
     recorder->onUpdate = [&](int) { scripted.now += c.updateMs / 1000; };
     recorder->onRender = [&](int render) {
       scripted.now += (render == c.slowFrame ? 200 : c.renderMs) / 1000;
-      for (int call = 0; call < c.drawCalls; ++call) gl_seam()->DrawArrays(GL_TRIANGLES, 0, 3);
+      // The device draws quads with DrawElements and everything else with DrawArrays.
+      for (int call = 0; call < c.drawCalls; ++call) {
+        if (call % 2)
+          gl_seam()->DrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_SHORT, nullptr);
+        else
+          gl_seam()->DrawArrays(GL_TRIANGLES, 0, 3);
+      }
     };
     statsHost.SetUpdateRate(60);
     scripted.framesLeft = 200;

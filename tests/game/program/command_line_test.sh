@@ -59,7 +59,7 @@ if [ -z "$window" ]; then
   fail "no window appeared"
 else
   xdotool windowfocus --sync "$window"
-  for _ in $(seq 1 100); do grep -q '^stats: ' ../game.err && break; sleep 0.1; done
+  for _ in $(seq 1 200); do grep -q '^stats: ' ../game.err && break; sleep 0.1; done
   grep -Eq '^stats: [0-9.]+ updates/s, [0-9.]+ frames/s, update [0-9.]+ ms mean [0-9.]+ ms worst, render [0-9.]+ ms mean [0-9.]+ ms worst, swap [0-9.]+ ms mean, [0-9.]+ draw calls/frame$' ../game.err ||
     fail "no line of frame statistics: $(cat ../game.err)"
   size=$(xwininfo -id "$window" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}')
