@@ -1,6 +1,8 @@
 // Kerning and button glyphs of the game font. The font is monospaced art, so narrow and
 // wide letters are pulled together or pushed apart here; button glyphs are wider than
-// a letter and get extra room.
+// a letter and get extra room. The two keyboard players' sets answer the same letters
+// as the keyboard's (J..O fire A..F, W S A D the directions, Q and E back) with their
+// own keys; other letters look as on the keyboard.
 #include "game/toolkit/glyphs.h"
 
 namespace {
@@ -16,6 +18,31 @@ constexpr ButtonCell kButtons[] = {
     {'O', 101, 110}, {'Q', 102, 0},  {'E', 103, 0},   {'F', 104, 0},   {'T', 104, 0},
     {'W', 105, 104}, {'S', 106, 104}, {'A', 107, 104}, {'D', 108, 104}, {'Y', 109, 0},
     {'G', 120, 0},   {'H', 125, 0},
+};
+
+// Cells of the keys the one-player keyboard has no glyph of: W A S D F G R T for the left
+// player, ; L P O / . for the right one. V, B, the arrows, Esc and Backspace are shared
+// with the keyboard's cells.
+enum PlayerKeyCell : int {
+  kKeyW = 128, kKeyA, kKeyS, kKeyD, kKeyF, kKeyG, kKeyR, kKeyT,
+  kKeySemicolon, kKeyL, kKeyP, kKeyO, kKeySlash, kKeyPeriod,
+};
+constexpr int kLastFontCell = kKeyPeriod;
+constexpr int kKeyV = 115, kKeyB = 116, kKeyEsc = 118, kKeyBackspace = 119;
+constexpr int kArrowUp = 121, kArrowDown = 122, kArrowLeft = 123, kArrowRight = 124;
+constexpr int kLastPlainCell = 127;
+
+struct PlayerKeys {
+  char letter;
+  int left;
+  int right;
+};
+
+constexpr PlayerKeys kPlayerKeys[] = {
+    {'J', kKeyF, kKeySemicolon}, {'K', kKeyG, kKeyL},     {'L', kKeyR, kKeyP},
+    {'I', kKeyT, kKeyO},         {'U', kKeyV, kKeySlash}, {'O', kKeyB, kKeyPeriod},
+    {'W', kKeyW, kArrowUp},      {'S', kKeyS, kArrowDown}, {'A', kKeyA, kArrowLeft},
+    {'D', kKeyD, kArrowRight},   {'Q', kKeyEsc, kKeyBackspace}, {'E', kKeyEsc, kKeyBackspace},
 };
 
 // Cells that look the same on a controller and a keyboard, so both sets share them.
@@ -36,6 +63,13 @@ int zr_glyphs_Kerning(int code) {
 }
 
 EscapeGlyph zr_glyphs_Escape(int letter, int glyphSet, bool blinkOn) {
+  if (glyphSet == kLeftPlayerKeys || glyphSet == kRightPlayerKeys) {
+    EscapeGlyph glyph = zr_glyphs_Escape(letter, kKeyboardKeys, false);
+    for (const PlayerKeys& keys : kPlayerKeys) {
+      if (keys.letter == letter) glyph.frame = glyphSet == kLeftPlayerKeys ? keys.left : keys.right;
+    }
+    return glyph;
+  }
   EscapeGlyph glyph = {letter, 4};
   for (const ButtonCell& button : kButtons) {
     if (button.letter != letter) continue;
@@ -46,4 +80,8 @@ EscapeGlyph zr_glyphs_Escape(int letter, int glyphSet, bool blinkOn) {
   if (glyphSet == 0 && !SharedByBothSets(glyph.frame)) glyph.frame += 16;
   glyph.kerning += zr_glyphs_Kerning(glyph.frame + 32);
   return glyph;
+}
+
+int zr_glyphs_LastCell(int glyphSet) {
+  return glyphSet == kLeftPlayerKeys || glyphSet == kRightPlayerKeys ? kLastFontCell : kLastPlainCell;
 }

@@ -13,6 +13,7 @@ namespace {
 constexpr int kImageSlots = 100;
 constexpr int kLogoImage = 93;
 constexpr int kFontImage = 90;
+constexpr int kFontCells = 142;
 constexpr int kStartJingle = 96;
 constexpr int kLastStep = 38;
 
@@ -50,9 +51,10 @@ void LoadSheet(c_MyApp& app, int id) {
 }
 
 // The font's cells are 16 x 16 at level 1, but text advances by the glyph's drawn width
-// and line height, which is what the text layout reads from the frame table.
+// and line height, which is what the text layout reads from the frame table. Past the
+// 128 character and button cells come the keys of the keyboard's two players.
 void LoadFont(c_MyApp& app) {
-  app.p_LoadImg(kFontImage, String("fonts/shadow_editundo"), 16, 16, 128, 1);
+  app.p_LoadImg(kFontImage, String("fonts/shadow_editundo"), 16, 16, kFontCells, 1);
   app.m_frameInfo[kFontImage * 3] = 7;
   app.m_frameInfo[kFontImage * 3 + 1] = 10;
   app.m_curImage = kFontImage;

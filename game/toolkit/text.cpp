@@ -12,6 +12,9 @@
 namespace {
 
 constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+// Characters draw from cells 1..127 (codes 33..159); only the keyboard players' key
+// glyphs lie beyond.
+constexpr int kLastCharacterCell = 127;
 
 double SinDeg(double degrees) { return std::sin(degrees * kRadiansPerDegree); }
 double CosDeg(double degrees) { return std::cos(degrees * kRadiansPerDegree); }
@@ -67,6 +70,7 @@ void c_MyApp::p_Text(float x, float y, const String& text, float alignX, float a
   for (int i = 0; i < length; ++i) {
     int glyph;
     int kerning;
+    int lastCell = kLastCharacterCell;
     if (spaced[i] == kGlyphEscape) {
       ++i;
       if (i >= length) break;  // a trailing "¬" has no button to show
@@ -77,6 +81,7 @@ void c_MyApp::p_Text(float x, float y, const String& text, float alignX, float a
       EscapeGlyph button = zr_glyphs_Escape(spaced[i], m_glyphSet, blinkOn);
       glyph = button.frame;
       kerning = button.kerning;
+      lastCell = zr_glyphs_LastCell(m_glyphSet);
     } else {
       glyph = spaced[i] - 32;
       kerning = zr_glyphs_Kerning(spaced[i]);
@@ -89,7 +94,7 @@ void c_MyApp::p_Text(float x, float y, const String& text, float alignX, float a
       penY = startY - CosDeg(nextLineAngle) * lineHeight * lineCount;
       continue;
     }
-    if (glyph >= 1 && glyph <= 127) {
+    if (glyph >= 1 && glyph <= lastCell) {
       p_DrawImg(font, static_cast<float>(penX), static_cast<float>(penY),
                 static_cast<float>(glyph));
     }

@@ -38,7 +38,7 @@ const std::vector<Slot>& loaderTable() {
       {"common/dpad", 32, 32, 16, span(0, 15)},
       {"common/QVXLLogo", 256, 256, 1, {0}},
       {"common/Testcard_Circle", 256, 256, 1, {0}},
-      {"fonts/shadow_editundo", 16, 16, 128, join({span(1, 94), span(96, 110), span(112, 126)})},
+      {"fonts/shadow_editundo", 16, 16, 142, join({span(1, 94), span(96, 110), span(112, 126), span(128, 141)})},
       {"menu", 256, 256, 4, span(0, 3)},
       {"logo", 256, 128, 1, {0}},
       {"parts", 8, 8, 256, span(0, 255)},

@@ -1,7 +1,8 @@
 // The stroke font and the two font sheets built from it: the game font
-// "fonts/shadow_editundo" (128 cells of 16 x 16: characters 32..127 with a soft shadow, then
-// the controller and keyboard button glyphs) and the runtime's built-in "vobo_font.png"
-// (one row of 96 cells with a blank pixel column on each side).
+// "fonts/shadow_editundo" (142 cells of 16 x 16: characters 32..127 with a soft shadow,
+// the controller and keyboard button glyphs, then the keys of the two keyboard players)
+// and the runtime's built-in "vobo_font.png" (one row of 96 cells with a blank pixel
+// column on each side).
 #include "font.h"
 
 #include <cmath>
@@ -241,6 +242,7 @@ void drawText(Painter& p, const std::string& s, float x, float y, float unit, fl
 
 namespace {
 
+constexpr int kGameFontCells = 142;
 constexpr float kGlyphLeft = 5;  // cell column of grid column 0
 constexpr float kGlyphTop = 4;   // cell row of grid row 0 (caps)
 
@@ -462,6 +464,22 @@ void gameFontCell(Painter& p, int cell) {
     case 126:  // a pressed key
       keyCap(p, 9, true, [] {});
       break;
+    // The keys of the keyboard's two players that the cells above lack: the left
+    // player's W A S D and F G R T, the right player's ; L P O / and '.'.
+    case 128: keyLetter(p, 'W'); break;
+    case 129: keyLetter(p, 'A'); break;
+    case 130: keyLetter(p, 'S'); break;
+    case 131: keyLetter(p, 'D'); break;
+    case 132: keyLetter(p, 'F'); break;
+    case 133: keyLetter(p, 'G'); break;
+    case 134: keyLetter(p, 'R'); break;
+    case 135: keyLetter(p, 'T'); break;
+    case 136: keyLetter(p, ';'); break;
+    case 137: keyLetter(p, 'L'); break;
+    case 138: keyLetter(p, 'P'); break;
+    case 139: keyLetter(p, 'O'); break;
+    case 140: keyLetter(p, '/'); break;
+    case 141: keyLetter(p, '.'); break;
     default:  // 127: spare, a snowflake
       fontLetter(p, 127, kGlyphLeft, kGlyphTop);
       break;
@@ -472,8 +490,9 @@ void gameFontCell(Painter& p, int cell) {
 
 std::vector<SheetDef> fontSheets() {
   std::vector<SheetDef> out;
-  SheetDef game{"fonts/shadow_editundo", 16, 16, 128, 16, gameFontCell, true, {}};
+  SheetDef game{"fonts/shadow_editundo", 16, 16, kGameFontCells, 16, gameFontCell, true, {}};
   for (int c = 33; c < 160; ++c) game.listed.push_back(c - 32);
+  for (int cell = 128; cell < kGameFontCells; ++cell) game.listed.push_back(cell);
   out.push_back(game);
 
   // The built-in font: 96 cells of 9 x 12, the outer columns left blank (the padding).

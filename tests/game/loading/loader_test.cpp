@@ -152,7 +152,7 @@ TEST(Loader, ArtLevelAndFilesFollowTheDeviceSize) {
     EXPECT_NE(app->m_images[90], nullptr) << label;
     EXPECT_EQ(app->m_frameInfo[270], 7) << label;
     EXPECT_EQ(app->m_frameInfo[271], 10) << label;
-    EXPECT_EQ(app->m_frameInfo[272], 128) << label;
+    EXPECT_EQ(app->m_frameInfo[272], 142) << label;
   }
   SetDevice(rig, 640, 480);
   app->p_Reload();
