@@ -2,7 +2,8 @@
 // who holds each (the computer, the keyboard or a joystick) and their running totals,
 // and the tally that flies the last round's points into those totals once the menu is
 // back. Joining and leaving wait for the tally, so a seat never changes hands while its
-// points are still on their way.
+// points are still on their way. With two keyboard players each joins on its own keys,
+// and the hints and seats show each its own.
 #include "game/shell/my_app.h"
 #include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
@@ -17,12 +18,14 @@ constexpr int kTallyStart = 120;
 // Joining and leaving open up only in the last frames of the tally.
 constexpr int kTallyJoinLimit = 5;
 constexpr int kKeyboard = -1;
-constexpr int kLastJoystick = 4;
+constexpr int kSecondKeyboard = 5;
 // A seat value that also counts as free, besides 0.
 constexpr int kFreedSeat = -10;
 
 // The hints show the controller's buttons and the keyboard's keys in turn.
 constexpr int kGlyphCycleMs = 2400;
+// Room for one more button glyph to the right of a hint.
+constexpr float kGlyphStep = 16;
 
 // "¬" and a letter: a button glyph. Built from its code, since a narrow literal would
 // widen the character's UTF-8 bytes into two wrong units.
@@ -41,10 +44,9 @@ void c_MyApp::p_MenuPanel() {
   p_Rect(panelX, 0, m_menuPanelW, screenH);
 
   p_ResetDraw();
-  float hintX = screenW - 26 - 6.0f * m_menuSlide;
   m_glyphSet = zr_app_Millisecs() % kGlyphCycleMs < kGlyphCycleMs / 2 ? 1 : 0;
-  p_Text(hintX, 64, String("Join  : ") + Glyph('K'), 2, 1);
-  p_Text(hintX, 80, String("Leave : ") + Glyph('L'), 2, 1);
+  p_PanelHint(64, String("Join  : "), 'K');
+  p_PanelHint(80, String("Leave : "), 'L');
 
   float centreX = panelX + m_menuPanelW / 2;
   int rowStep = static_cast<int>((screenH - 16) / 6);
@@ -64,7 +66,7 @@ void c_MyApp::p_MenuPanel() {
       p_Alpha(0.75f);
       p_DrawGfx(centreX, y, seat);
       p_ResetDraw();
-      m_glyphSet = source == kKeyboard ? 0 : 1;
+      m_glyphSet = p_SeatGlyphSet(source);
       p_Text(centreX + 40, y, p_SeatLabel(source), 1, 1);
     }
     p_SetSize(1.5f);
@@ -83,9 +85,33 @@ void c_MyApp::p_MenuPanel() {
   p_ResetDraw();
 }
 
+// A hint right-aligned at the panel's hint column: the label and the button, which is
+// the pad's or the keyboard's as m_glyphSet says; in the keyboard's turn with two
+// keyboard players, the left player's key and then the right player's.
+void c_MyApp::p_PanelHint(float y, const String& label, char letter) {
+  float hintX = zr_TinselJumble_jscrw - 26 - 6.0f * m_menuSlide;
+  if (m_glyphSet == kPadButtons || p_KeyboardPlayers() == 1) {
+    p_Text(hintX, y, label + Glyph(letter), 2, 1);
+    return;
+  }
+  int shownSet = m_glyphSet;
+  m_glyphSet = kLeftPlayerKeys;
+  p_Text(hintX - kGlyphStep, y, label + Glyph(letter), 2, 1);
+  m_glyphSet = kRightPlayerKeys;
+  p_Text(hintX, y, Glyph(letter), 2, 1);
+  m_glyphSet = shownSet;
+}
+
 void c_MyApp::p_MenuJoin() {
+  // The keyboard's right-hand player has no keys of its own with one keyboard player.
+  if (p_KeyboardPlayers() == 1) {
+    for (int seat = 0; seat < kSeats; ++seat) {
+      if (m_pad[seat] == kSecondKeyboard) m_pad[seat] = 0;
+    }
+  }
   if (m_roundPoints[kTallyTimer] >= kTallyJoinLimit) return;
-  for (int source = kKeyboard; source <= kLastJoystick; ++source) {
+  int lastSource = p_LastSource();
+  for (int source = kKeyboard; source <= lastSource; ++source) {
     if (source == 0) continue;
     if (p_PlayKey(kFireB, 0, source)) {
       bool seated = false;

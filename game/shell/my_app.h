@@ -265,7 +265,10 @@ class c_MyApp : public c_App {
   void p_PlayTune(const String& name, int loop);
   void p_StopTune();
 
-  // Player controls (controls.cpp, touch.cpp).
+  // Player controls (controls.cpp, touch.cpp). With two keyboard players (an option) the
+  // keyboard is two sources, -1 on its left and 5 on its right, and the sources run to 5.
+  int p_KeyboardPlayers();
+  int p_LastSource();
   int p_PlayKey(int action, int mode, int source);
   int p_PlayKeyAll(int action, int mode);
   float p_StickX(int stick, int joystick);
@@ -278,9 +281,11 @@ class c_MyApp : public c_App {
   int p_Touch(float x, float y, float w, float h);
   int p_MouseIn(float x, float y, float w, float h);
   int p_MouseIn_Centered(float x, float y, float w, float h);
-  // Seats (seats.cpp): a keyboard or joystick source is a human; the seat's label.
+  // Seats (seats.cpp): a keyboard or joystick source is a human; the seat's label, and
+  // the glyph set that draws it with the seat's own keys or buttons.
   static bool p_IsHumanSource(int pad);
   static String p_SeatLabel(int pad);
+  int p_SeatGlyphSet(int pad);
 
   // Scores, round end and credits (score_display.cpp, round_end.cpp, credits_box.cpp).
   void p_ScoreDisplay(int mode, float alpha);
@@ -429,6 +434,8 @@ class c_MyApp : public c_App {
   void p_MenuTiles();
   void p_MenuCursor();
   void p_MenuJoin();
+  // A hint line of the player panel with its button for every kind of player.
+  void p_PanelHint(float y, const String& label, char letter);
   int p_OpenGames();
   int p_GameOpen(int game);
   void p_UnlockOverrideKeys();

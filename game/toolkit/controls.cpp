@@ -3,7 +3,9 @@
 // for a raw key. Each action lists its keys, joystick buttons, stick direction and
 // virtual buttons in one table; once per update in a game the sources are turned into
 // analogue axes and fire flags in m_controls, where the games read them per player.
-// The key and pointer latches let a screen use a press once and wait for the release.
+// With two keyboard players the keyboard is two sources, each with a set of keys of its
+// own (a second table). The key and pointer latches let a screen use a press once and
+// wait for the release.
 #include <cmath>
 #include <initializer_list>
 
@@ -27,12 +29,17 @@ enum Key : int {
   kArrowRight = 39,
   kArrowDown = 40,
   kDelete = 46,
+  kSemicolon = 186,
+  kPeriod = 190,
+  kSlash = 191,
   kBackquote = 192,
 };
 
 constexpr int kKeyboard = -1;
 constexpr int kFirstJoystick = 1;
 constexpr int kLastJoystick = 4;
+constexpr int kSecondKeyboard = 5;
+constexpr int kKeyboardPlayersSetting = 20;
 
 enum StickDirection { kNoStick, kStickUp, kStickDown, kStickLeft, kStickRight };
 
@@ -76,6 +83,31 @@ constexpr ActionInputs kActions[] = {
     {kMenu, {0}, {0}, {6, 7, 14}, {kEscape}, kNoStick, {16, 17, 19}},
     {kBack, {kEscape, kBackquote, kDelete, kBackspace}, {kEscape, kDelete, kBackspace}, {6, 7, 14}, {kEscape},
      kNoStick, {16, 17, 19}},
+};
+
+// The keys of the two keyboard players: the left one moves on W A S D with its fire keys
+// in a block of two by three just right of them (F G, R T above, V B below), the right
+// one moves on the arrows with the mirrored block left of them (; L, P O above, / .
+// below), so each player's first fire key lies under the index finger of the hand that
+// does not steer. The two sets share no key; the back keys are split between them.
+struct KeyboardPlayerKeys {
+  int action;
+  int left[2];
+  int right[2];
+};
+
+constexpr KeyboardPlayerKeys kKeyboardPlayerKeys[] = {
+    {kUp, {'W'}, {kArrowUp}},
+    {kLeft, {'A'}, {kArrowLeft}},
+    {kRight, {'D'}, {kArrowRight}},
+    {kDown, {'S'}, {kArrowDown}},
+    {kFireA, {'F'}, {kSemicolon}},
+    {kFireB, {'G'}, {'L'}},
+    {kFireC, {'R'}, {'P'}},
+    {kFireD, {'T'}, {'O'}},
+    {kFireE, {'V'}, {kSlash}},
+    {kFireF, {'B'}, {kPeriod}},
+    {kBack, {kEscape, kBackquote}, {kDelete, kBackspace}},
 };
 
 // The actions whose holding keeps the key latch set.
@@ -145,13 +177,30 @@ float Clamped(float value) { return value < -1 ? -1 : (value > 1 ? 1 : value); }
 
 }  // namespace
 
+// The iCade protocol takes the letter keys for itself, so with it on the keyboard is one
+// player whatever the setting says.
+int c_MyApp::p_KeyboardPlayers() {
+  bool twoWanted = m_settings[kKeyboardPlayersSetting] == 1;
+  return twoWanted && zr_TinselJumble_iCadeControls == 0 ? 2 : 1;
+}
+
+int c_MyApp::p_LastSource() { return p_KeyboardPlayers() == 2 ? kSecondKeyboard : kLastJoystick; }
+
 int c_MyApp::p_PlayKey(int action, int mode, int source) {
   const ActionInputs* inputs = FindAction(action);
   bool joystick = source >= kFirstJoystick && source <= kLastJoystick;
-  if (!inputs || (source != kKeyboard && !joystick)) return 0;
+  bool twoKeyboards = p_KeyboardPlayers() == 2;
+  bool keyboard = source == kKeyboard || (twoKeyboards && source == kSecondKeyboard);
+  if (!inputs || (!keyboard && !joystick)) return 0;
   bool iCade = zr_TinselJumble_iCadeControls == 1;
-  if (source == kKeyboard && action == kMenu) return 0;
+  if (keyboard && action == kMenu) return 0;
   if (AnyVirtualButton(*this, *inputs, source)) return 1;
+  if (keyboard && twoKeyboards) {
+    for (const KeyboardPlayerKeys& keys : kKeyboardPlayerKeys) {
+      if (keys.action == action) return AnyKeyDown(source == kKeyboard ? keys.left : keys.right) ? 1 : 0;
+    }
+    return 0;
+  }
   if (source == kKeyboard) {
     return (iCade ? AnyKeyPressed(inputs->iCadeKeys) : AnyKeyPressed(inputs->keys)) ? 1 : 0;
   }
@@ -163,7 +212,8 @@ int c_MyApp::p_PlayKey(int action, int mode, int source) {
 
 int c_MyApp::p_PlayKeyAll(int action, int mode) {
   int pressing = 0;
-  for (int source = kKeyboard; source <= kLastJoystick; ++source) pressing += p_PlayKey(action, mode, source);
+  int lastSource = p_LastSource();
+  for (int source = kKeyboard; source <= lastSource; ++source) pressing += p_PlayKey(action, mode, source);
   return pressing;
 }
 
@@ -180,18 +230,19 @@ float c_MyApp::p_StickY(int stick, int joystick) {
 float c_MyApp::p_Control(int control, int player) {
   if (player < 0 || player >= m_pad.Length() || control < 0 || control >= kControlStride) return 0;
   int source = m_pad[player];
-  if (source < kKeyboard || source > kLastJoystick) return 0;
+  if (source < kKeyboard || source > p_LastSource()) return 0;
   return m_controls[kControlBase + kControlStride * source + control];
 }
 
 void c_MyApp::p_DoControls() {
-  for (int source = kKeyboard; source <= kLastJoystick; ++source) {
+  int lastSource = p_LastSource();
+  for (int source = kKeyboard; source <= lastSource; ++source) {
     int base = kControlBase + kControlStride * source;
     float x = m_controls[base + kAxisX];
     float y = m_controls[base + kAxisY];
     bool xHeld = false;
     bool yHeld = false;
-    if (source >= kFirstJoystick) {
+    if (source >= kFirstJoystick && source <= kLastJoystick) {
       int unit = source - kFirstJoystick;
       float stickX = p_StickX(0, unit);
       float stickY = p_StickY(0, unit);

@@ -1,8 +1,8 @@
 // The countdown before a round: each player's icon glides from its score-panel slot to
-// its start position and shows who plays it (computer, keyboard or joystick), a dot
-// circles the middle of the play area while 4, 3, 2, 1 and "GO" count down, and on the
-// last frame every player bursts into sparks of its colour. Computer players are drawn
-// fainter, so the humans can find themselves at a glance.
+// its start position and shows who plays it (computer, keyboard or joystick, with that
+// player's own buttons), a dot circles the middle of the play area while 4, 3, 2, 1 and
+// "GO" count down, and on the last frame every player bursts into sparks of its colour.
+// Computer players are drawn fainter, so the humans can find themselves at a glance.
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +47,7 @@ void c_MyApp::p_PreAction() {
   if (timer <= 0) return;
 
   if (m_hideHud == 0) {
+    int shownGlyphSet = m_glyphSet;
     int divisor = std::max(1, timer - kGlideEndsAt);
     for (int player = 0; player <= 3; ++player) {
       float* row = m_players.Data() + player * 100;
@@ -68,6 +69,7 @@ void c_MyApp::p_PreAction() {
 
       p_ResetDraw();
       p_Alpha(FadeAlpha(fullAlpha, kLabelFadeFrom, timer));
+      m_glyphSet = p_SeatGlyphSet(pad);
       p_Text(iconX, iconY, p_SeatLabel(pad));
 
       if (timer == 1) {
@@ -78,6 +80,7 @@ void c_MyApp::p_PreAction() {
         }
       }
     }
+    m_glyphSet = shownGlyphSet;
   }
 
   float centreX = static_cast<float>(

@@ -144,6 +144,70 @@ TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
   }
 }
 
+TEST_F(ControlsTest, TwoKeyboardPlayersEachHaveTheirOwnKeys) {
+  constexpr int kLeftPlayer = kKeyboard;
+  constexpr int kRightPlayer = 5;
+  struct Case {
+    const char* name;
+    int keyboardPlayers;
+    bool iCade;
+    int key;
+    int action;
+    int source;
+    int expected;
+  };
+  const Case cases[] = {
+      {"W is the left player's up", 2, false, 'W', kUp, kLeftPlayer, 1},
+      {"not the right player's", 2, false, 'W', kUp, kRightPlayer, 0},
+      {"the up arrow is the right player's", 2, false, kArrowUp, kUp, kRightPlayer, 1},
+      {"not the left player's", 2, false, kArrowUp, kUp, kLeftPlayer, 0},
+      {"F is the left player's fire A", 2, false, 'F', kFireA, kLeftPlayer, 1},
+      {"semicolon the right player's", 2, false, 186, kFireA, kRightPlayer, 1},
+      {"Z is nobody's fire A", 2, false, 'Z', kFireA, kLeftPlayer, 0},
+      {"nor is space", 2, false, kSpace, kFireA, kRightPlayer, 0},
+      {"G is the left player's fire B", 2, false, 'G', kFireB, kLeftPlayer, 1},
+      {"L the right player's", 2, false, 'L', kFireB, kRightPlayer, 1},
+      {"L is not the left player's", 2, false, 'L', kFireB, kLeftPlayer, 0},
+      {"Esc backs the left player out", 2, false, kEscape, kBack, kLeftPlayer, 1},
+      {"backspace the right player", 2, false, kBackspace, kBack, kRightPlayer, 1},
+      {"Esc is the left player's only", 2, false, kEscape, kBack, kRightPlayer, 0},
+      {"a keyboard player never opens the menu", 2, false, kEscape, kMenu, kRightPlayer, 0},
+      {"one player: no right-hand source", 1, false, kArrowUp, kUp, kRightPlayer, 0},
+      {"one player: the arrows are the keyboard's", 1, false, kArrowUp, kUp, kLeftPlayer, 1},
+      {"with iCade the keyboard is one player", 2, true, kArrowUp, kUp, kLeftPlayer, 1},
+      {"and the right-hand source is gone", 2, true, kArrowUp, kUp, kRightPlayer, 0},
+  };
+  for (const Case& c : cases) {
+    Reset();
+    app.m_settings[20] = c.keyboardPlayers == 2 ? 1 : 0;
+    zr_TinselJumble_iCadeControls = c.iCade ? 1 : 0;
+    Hold(c.key);
+    device->p_BeginUpdate();
+    EXPECT_EQ(app.p_PlayKey(c.action, 0, c.source), c.expected) << c.name;
+  }
+
+  // Both players at once: each moves its own axes, and both count among the sources.
+  Reset();
+  app.m_settings[20] = 1;
+  Hold('A');
+  Hold(kArrowRight);
+  Hold(kArrowUp);
+  Hold(186);
+  Frame();
+  EXPECT_EQ(app.p_PlayKeyAll(kUp, 0), 1);
+  EXPECT_EQ(app.p_PlayKeyAll(kFireA, 0), 1);
+  app.m_pad[0] = kRightPlayer;
+  app.m_pad[1] = kLeftPlayer;
+  EXPECT_NEAR(app.p_Control(1, 0), 0.3f, 1e-5f);
+  EXPECT_NEAR(app.p_Control(2, 0), -0.3f, 1e-5f);
+  EXPECT_EQ(app.p_Control(7, 0), 1);
+  EXPECT_NEAR(app.p_Control(1, 1), -0.3f, 1e-5f);
+  EXPECT_EQ(app.p_Control(2, 1), 0);
+  EXPECT_EQ(app.p_Control(7, 1), 0);
+  app.m_settings[20] = 0;
+  EXPECT_EQ(app.p_Control(1, 0), 0) << "one keyboard player: the right-hand seat reads nothing";
+}
+
 TEST_F(ControlsTest, StickCountsAsDirectionOnlyInModeOneAndPastThreshold) {
   struct Case {
     const char* name;

@@ -1,6 +1,7 @@
-// The menu as the players use it: joining and leaving from the keyboard and joysticks,
-// moving the offered game with a held direction that repeats ever sooner, touching a
-// tile, the credits button, and back, which quits unless it is closing a box.
+// The menu as the players use it: joining and leaving from the keyboard (one player or
+// two) and joysticks, moving the offered game with a held direction that repeats ever
+// sooner, touching a tile, the credits button, and back, which quits unless it is
+// closing a box.
 #include <vector>
 
 #include "menu_fixture.h"
@@ -39,6 +40,31 @@ TEST_F(MenuTest, JoiningTakesTheFirstFreeSeatOncePerSourceAndLeavingFreesIt) {
   app->m_pad[3] = 7;    // a computer seat, but not a free one
   Tap(JoyButton(0, 1));
   EXPECT_EQ(Seats(app), (std::vector<int>{2, 1, -1, 7}));
+}
+
+TEST_F(MenuTest, TwoKeyboardPlayersJoinAndLeaveOnTheirOwnKeys) {
+  StartOn(2013, 12, 26);
+  app->m_settings[20] = 1;
+  struct Input {
+    int key;
+    std::vector<int> seats;
+  } inputs[] = {
+      {'L', {-1, 5, 0, 0}},   // the right player's fire B: the right-hand source is 5
+      {'L', {-1, 5, 0, 0}},
+      {'R', {0, 5, 0, 0}},    // the left player's fire C
+      {'X', {0, 5, 0, 0}},    // the one-player join key is nobody's now
+      {'G', {-1, 5, 0, 0}},
+      {'P', {-1, 0, 0, 0}},
+      {'L', {-1, 5, 0, 0}},
+  };
+  for (const Input& input : inputs) {
+    Tap(input.key);
+    EXPECT_EQ(Seats(app), input.seats) << "after key " << input.key;
+  }
+  // Back to one keyboard player, the right-hand seat is free again.
+  app->m_settings[20] = 0;
+  Step();
+  EXPECT_EQ(Seats(app), (std::vector<int>{-1, 0, 0, 0}));
 }
 
 TEST_F(MenuTest, SeatsChangeOnlyOnceTheTallyIsNearlyOver) {
