@@ -1,8 +1,9 @@
 // The advent calendar: which games can be started today. Through 2016 the collection
 // opened like a calendar, only game A before December and one more game each day of
-// December, Z on Christmas Day; in any other year everything is open. An override,
-// changed with down held and fire E or F, sets the number of open games for trying the
-// calendar out. A locked game tells the players the day it opens.
+// December, Z on Christmas Day; in any other year everything is open. The Advent option
+// brings the December opening back for every year, with everything open in the other
+// months. An override, changed with down held and fire E or F, sets the number of open
+// games for trying the calendar out. A locked game tells the players the day it opens.
 #include "game/shell/my_app.h"
 #include "game/toolkit/actions.h"
 #include "host/app.h"
@@ -12,6 +13,8 @@ namespace {
 constexpr int kGameCount = 26;
 constexpr int kCalendarYear = 2016;
 constexpr int kDecember = 12;
+constexpr int kCalendarSetting = 21;
+constexpr int kAdvent = 1;
 
 // The key latch while the override keys are in use: an E or F press acts once.
 constexpr int kOverrideHeld = 2;
@@ -24,8 +27,10 @@ int c_MyApp::p_OpenGames() {
   int year = date[0];
   int month = date[1];
   int day = date[2];
-  if (year != kCalendarYear) return kGameCount;
-  if (month < kDecember) return 1;
+  bool advent = m_settings[kCalendarSetting] == kAdvent;
+  if (!advent && year != kCalendarYear) return kGameCount;
+  if (month < kDecember) return advent ? kGameCount : 1;
+  // December 1st opens B, the 24th Y and Christmas Day Z.
   int open = day + 1;
   return open < kGameCount ? open : kGameCount;
 }

@@ -1,6 +1,6 @@
 // The advent calendar and the texts the menu offers: which games are open on a date,
-// what a locked game tells the players, the override keys, every game's titles, and the
-// ordinal day names.
+// with the calendar as it came and with the Advent option, what a locked game tells the
+// players, the override keys, every game's titles, and the ordinal day names.
 #include <set>
 #include <string>
 #include <vector>
@@ -48,6 +48,44 @@ TEST_F(MenuTest, DateDecidesWhichGamesOpenAndLockedGamesSayWhen) {
       Step();
       EXPECT_EQ(Text(app->m_gameTitle2), "Game");
       EXPECT_EQ(Text(app->m_gameDesc), kLockedBefore + day + kLockedAfter) << "game " << game;
+    }
+  }
+}
+
+TEST_F(MenuTest, AdventOptionOpensAGameADayEveryDecemberAndAllOpenKeepsEveryGameOpen) {
+  struct Case {
+    bool advent;
+    int year, month, day;
+    int open;
+    std::vector<std::pair<int, std::string>> lockedDays;
+  } cases[] = {
+      {true, 2026, 12, 1, 2, {{3, "December 2nd"}, {24, "December 23rd"}, {26, "Xmas Day"}}},
+      {true, 2026, 12, 24, 25, {{26, "Xmas Day"}}},
+      {true, 2026, 12, 25, 26, {}},
+      {true, 2026, 3, 15, 26, {}},
+      {true, 2031, 12, 1, 2, {{25, "Xmas Eve"}}},
+      {true, 2016, 11, 20, 26, {}},  // outside December everything is open, 2016 too
+      {false, 2026, 12, 1, 26, {}},
+      {false, 2026, 12, 24, 26, {}},
+      {false, 2026, 12, 25, 26, {}},
+      {false, 2026, 3, 15, 26, {}},
+  };
+  StartOn(2013, 12, 26);
+  for (const Case& c : cases) {
+    std::string when = std::string(c.advent ? "Advent " : "All Open ") + std::to_string(c.year) + "-" +
+                       std::to_string(c.month) + "-" + std::to_string(c.day);
+    app->m_settings[21] = c.advent ? 1 : 0;
+    host->SetDate(c.year, c.month, c.day, 12, 0, 0);
+    EXPECT_EQ(app->p_OpenGames(), c.open) << when;
+    for (int game = 1; game <= 26; ++game) {
+      app->m_menuGame = game;
+      Step();
+      EXPECT_EQ(Text(app->m_gameTitle1) == "Locked", game > c.open) << when << " game " << game;
+    }
+    for (const auto& [game, day] : c.lockedDays) {
+      app->m_menuGame = game;
+      Step();
+      EXPECT_EQ(Text(app->m_gameDesc), kLockedBefore + day + kLockedAfter) << when << " game " << game;
     }
   }
 }
