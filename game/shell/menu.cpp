@@ -1,8 +1,8 @@
 // The game-select menu, one frame of it: the offered game's picture and texts over a
-// slowly turning backdrop, the player panel, the tile strip, the cursor and the joining,
-// then starting the game, the credits button and the drag guard. The order is the
-// drawing order, and it is also the order in which the pieces claim the latches, so a
-// press that started a game is never also taken by a later piece.
+// slowly turning backdrop, the player panel, the tile strip, the cursor, the joining and
+// the options, then starting the game, the credits button and the drag guard. The order
+// is the drawing order, and it is also the order in which the pieces claim the latches,
+// so a press that started a game is never also taken by a later piece.
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
 #include "game/toolkit/actions.h"
@@ -81,6 +81,7 @@ void c_MyApp::p_Menu() {
   p_MenuTiles();
   p_MenuCursor();
   p_MenuJoin();
+  p_MenuOptions();
 
   bool boxOpen = m_creditsOpen != 0 || m_optionsOpen != 0 || m_badgesOpen != 0;
   bool startPressed = p_PlayKeyAll(kFireA, 0) > 0 || p_PlayKeyAll(kFireD, 0) > 0;

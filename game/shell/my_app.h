@@ -434,8 +434,10 @@ class c_MyApp : public c_App {
   void p_MenuTiles();
   void p_MenuCursor();
   void p_MenuJoin();
-  // A hint line of the player panel with its button for every kind of player.
+  // A hint line of the player panel with its button for every kind of player, and the
+  // options box opened from the menu by up or a click on its hint (menu_options.cpp).
   void p_PanelHint(float y, const String& label, char letter);
+  void p_MenuOptions();
   int p_OpenGames();
   int p_GameOpen(int game);
   void p_UnlockOverrideKeys();

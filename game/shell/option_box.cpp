@@ -1,9 +1,10 @@
 // The options box: a panel rising from below over whatever screen opened it, with a
 // spinning gear to go back and one row per setting (sound mode, the iCade protocol,
-// fullscreen or windowed, and the credits when no round is paused). A row is chosen by
-// touching it or by a fire button while it is selected. The box keeps latches of its own
-// and holds the shell's, so nothing behind it reacts and one press chooses once; nothing
-// can be chosen while the box is still moving. Closing it saves the settings.
+// fullscreen or windowed; and when no round is paused, how many players share the
+// keyboard, the advent calendar and the credits). A row is chosen by touching it or by a
+// fire button while it is selected. The box keeps latches of its own and holds the
+// shell's, so nothing behind it reacts and one press chooses once; nothing can be chosen
+// while the box is still moving. Closing it saves the settings.
 #include <initializer_list>
 
 #include "game/shell/globals.h"
@@ -16,10 +17,21 @@ namespace {
 // The actions whose holding keeps the box's key latch set.
 constexpr int kLatchActions[] = {kUp, kLeft, kRight, kDown, kFireA, kFireB, kFireC, kFireD, kFireE, kFireF, kBack};
 
-enum Row : int { kBackRow = 0, kSoundRow = 1, kICadeRow = 2, kWindowRow = 3, kCreditsRow = 4 };
+enum Row : int {
+  kBackRow = 0,
+  kSoundRow = 1,
+  kICadeRow = 2,
+  kWindowRow = 3,
+  kKeyboardRow = 4,
+  kCalendarRow = 5,
+  kCreditsRow = 6,
+};
 
 enum SoundMode : int { kSoundOff = 0, kSoundAll = 1, kEffectsOnly = 2, kMusicOnly = 3, kSoundModes = 4 };
 constexpr int kSoundModeSetting = 5;
+// 0 one keyboard player, 1 two; 0 every game open, 1 one more each day of December.
+constexpr int kKeyboardPlayersSetting = 20;
+constexpr int kCalendarSetting = 21;
 
 constexpr int kSlideEnd = 30;
 constexpr int kGearImage = 95;
@@ -141,8 +153,27 @@ void c_MyApp::p_OptionBox() {
     p_FullscreenFlip();
   }
 
-  // The credits box belongs to the menu, so a paused round does not offer it.
+  // The players' seats and the calendar are the menu's business, and so is the credits
+  // box: a paused round offers none of them.
   if (m_paused == 0) {
+    rowY += 40;
+    String keyboardLabel(p_KeyboardPlayers() == 2 ? "Keyboard : 2 Players" : "Keyboard : 1 Player");
+    if (OptionRow(*this, kKeyboardRow, 84, rowY, rowW, keyboardLabel)) {
+      p_ChooseOption();
+      // Two players take the letter keys the iCade protocol would read as its own.
+      bool two = p_KeyboardPlayers() == 1;
+      if (two && zr_TinselJumble_iCadeControls == 1) p_iCade(0);
+      m_settings[kKeyboardPlayersSetting] = two ? 1 : 0;
+    }
+
+    rowY += 40;
+    bool advent = m_settings[kCalendarSetting] == 1;
+    String calendarLabel(advent ? "Calendar : Advent" : "Calendar : All Open");
+    if (OptionRow(*this, kCalendarRow, 84, rowY, rowW, calendarLabel)) {
+      p_ChooseOption();
+      m_settings[kCalendarSetting] = advent ? 0 : 1;
+    }
+
     rowY += 50;
     if (OptionRow(*this, kCreditsRow, 84, rowY, 180, String("Credits"))) {
       m_optionsOpen = 0;

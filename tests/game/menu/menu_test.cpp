@@ -1,7 +1,7 @@
 // The menu as the players use it: joining and leaving from the keyboard (one player or
 // two) and joysticks, moving the offered game with a held direction that repeats ever
-// sooner, touching a tile, the credits button, and back, which quits unless it is
-// closing a box.
+// sooner, touching a tile, the credits button, opening the options, and back, which
+// quits unless it is closing a box.
 #include <vector>
 
 #include "menu_fixture.h"
@@ -65,6 +65,31 @@ TEST_F(MenuTest, TwoKeyboardPlayersJoinAndLeaveOnTheirOwnKeys) {
   app->m_settings[20] = 0;
   Step();
   EXPECT_EQ(Seats(app), (std::vector<int>{-1, 0, 0, 0}));
+}
+
+TEST_F(MenuTest, UpOrAClickOnItsHintOpensTheOptionsButNotDuringTheTally) {
+  const int kUpArrow = 38;
+  StartOn(2013, 12, 26);
+  Tap(kUpArrow);
+  EXPECT_EQ(app->m_optionsOpen, 1);
+  Step(30);
+  Tap(kEscape);
+  EXPECT_EQ(app->m_optionsOpen, 0);
+  EXPECT_EQ(app->m_mode, 1) << "back closed the box and did not quit";
+
+  Step(30);
+  host->MouseEvent(kMouseMove, 0, 600, 466);
+  host->MouseEvent(kMouseDown, 0, 600, 466);
+  Step();
+  host->MouseEvent(kMouseUp, 0, 600, 466);
+  Step();
+  EXPECT_EQ(app->m_optionsOpen, 1);
+  app->m_optionsOpen = 0;
+  Step(31);
+
+  app->m_roundPoints[9] = 60;
+  Tap(kUpArrow);
+  EXPECT_EQ(app->m_optionsOpen, 0);
 }
 
 TEST_F(MenuTest, SeatsChangeOnlyOnceTheTallyIsNearlyOver) {

@@ -1,7 +1,7 @@
 // The options box over the menu: the sound row's cycle and what it does to a playing
 // tune, the mode shown without music, one choice per press and none while the box
-// moves, the row walk, closing (and saving), the credits and iCade rows, and the
-// fullscreen switch from its row and from F11.
+// moves, the row walk, closing (and saving), the credits, iCade, keyboard players and
+// calendar rows, and the fullscreen switch from its row and from F11.
 #include <sys/stat.h>
 
 #include <vector>
@@ -74,7 +74,7 @@ TEST_F(PauseTest, KeysWalkTheRowsAndStopAtTheEnds) {
     int key, taps, expected;
   };
   // Up and left walk back, down and right on; credits is the last row from the menu.
-  std::vector<Case> cases = {{kKeyDown, 2, 2}, {kKeyRight, 6, 4}, {kKeyUp, 1, 3}, {kKeyLeft, 9, 0}};
+  std::vector<Case> cases = {{kKeyDown, 2, 2}, {kKeyRight, 6, 6}, {kKeyUp, 1, 5}, {kKeyLeft, 9, 0}};
   openOptions();
   for (const Case& c : cases) {
     for (int i = 0; i < c.taps; ++i) tap(c.key);
@@ -111,9 +111,54 @@ TEST_F(PauseTest, TheBackControlClosesTheBoxAndSaves) {
 
 TEST_F(PauseTest, CreditsRowOpensTheCreditsBox) {
   openOptions();
-  click(150, 270);  // the credits bar, 50 below the fullscreen row
+  click(150, 350);  // the credits bar, 50 below the calendar row
   EXPECT_EQ(app->m_optionsOpen, 0);
   EXPECT_EQ(app->m_creditsOpen, 1);
+}
+
+TEST_F(PauseTest, KeyboardAndCalendarRowsSwitchTheirSettingsAndClosingSavesThem) {
+  constexpr int kKeyboardPlayers = 20;
+  constexpr int kCalendar = 21;
+  struct Case {
+    int row;
+    bool iCadeBefore;
+    int setting;
+    int before, after;
+    int keyboardPlayersAfter;
+  };
+  std::vector<Case> cases = {
+      {4, false, kKeyboardPlayers, 0, 1, 2},
+      {4, false, kKeyboardPlayers, 1, 0, 1},
+      {4, true, kKeyboardPlayers, 0, 1, 2},  // two players switch the iCade protocol off
+      {4, true, kKeyboardPlayers, 1, 1, 2},  // shown as one player while the iCade is on
+      {5, false, kCalendar, 0, 1, 1},
+      {5, false, kCalendar, 1, 0, 1},
+  };
+  openOptions();
+  for (const Case& c : cases) {
+    app->p_iCade(c.iCadeBefore ? 1 : 0);
+    app->m_settings[kKeyboardPlayers] = 0;
+    app->m_settings[c.setting] = c.before;
+    // A touch on the row's bar, 40 below the fullscreen row per row: Z is no fire key
+    // for two keyboard players, nor with the iCade protocol on.
+    click(300, 258 + 40 * (c.row - 4));
+    EXPECT_EQ(app->m_settings[c.setting], c.after) << "row " << c.row << " from " << c.before;
+    EXPECT_EQ(app->p_KeyboardPlayers(), c.keyboardPlayersAfter) << "row " << c.row << " from " << c.before;
+    EXPECT_EQ(zr_TinselJumble_iCadeControls, c.iCadeBefore && c.row != 4 ? 1 : 0) << "row " << c.row;
+  }
+
+  // Closing the box saves them.
+  app->m_settings[kKeyboardPlayers] = 1;
+  app->m_settings[kCalendar] = 1;
+  app->m_optionsSel = 0;
+  tap(kKeyEsc);
+  app->m_settings[kKeyboardPlayers] = 0;
+  app->m_settings[kCalendar] = 0;
+  app->p_Load();
+  EXPECT_EQ(app->m_settings[kKeyboardPlayers], 1);
+  EXPECT_EQ(app->m_settings[kCalendar], 1);
+  app->m_settings[kKeyboardPlayers] = 0;
+  app->m_settings[kCalendar] = 0;
 }
 
 TEST_F(PauseTest, ICadeRowSwitchesTheProtocolAndDropsVirtualButtons) {

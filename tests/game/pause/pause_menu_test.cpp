@@ -100,6 +100,8 @@ TEST_F(PauseTest, ButtonsByTouch) {
   }
 }
 
+// The seats, the calendar and the credits are the menu's: a paused round offers only the
+// sound, the iCade protocol and the window.
 TEST_F(PauseTest, OptionsFromThePauseMenuOfferNoCredits) {
   pauseRound();
   step(20);
