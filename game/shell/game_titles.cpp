@@ -2,8 +2,10 @@
 // text and a short description, whose "\n" (backslash and n) the text routine breaks.
 // Numbers past the games name the ten digits, and one number stands for the locked
 // game, whose description is the calendar's message for the day it opens. Ordinal day
-// names are here too, for those messages.
+// names are here too, for those messages, and beside the titles how each game is played,
+// for the card its countdown shows.
 #include "game/shell/my_app.h"
+#include "game/toolkit/glyphs.h"
 
 namespace {
 
@@ -43,7 +45,46 @@ const GameTexts kGames[] = {
     {"Zap", "Everything", "Destroy them all!\\n  Blast for your llfe."},
 };
 
+// How each game is played: a line per control the game reads, a verb and the buttons
+// as the letters of their glyphs (W A S D the directions, J fire A, K fire B), which
+// every seat's glyph set turns into its own keys or pad buttons. Row g - 1 is game g.
+struct ControlLine {
+  const char* verb;
+  const char* buttons;
+};
+constexpr int kMostControls = 3;
+
+const ControlLine kControls[][kMostControls] = {
+    {{"turn", "WASD"}},
+    {{"push", "WASD"}},
+    {{"chase", "WASD"}},
+    {{"run", "AD"}, {"flap", "J"}},
+    {{"walk", "AD"}, {"lift", "WS"}},
+    {{"flap", "J"}, {"drift", "AD"}},
+    {{"move", "AD"}, {"fire", "J"}},
+    {{"run", "AD"}, {"jump", "J"}},
+    {{"hop", "WASD"}, {"jump", "J"}},
+    {{"steer", "AD"}, {"fire", "J"}},
+    {{"jump", "J"}},
+    {{"hop", "WASD"}},
+    {{"aim", "WASD"}, {"fire", "J"}},
+    {{"walk", "WASD"}},
+    {{"thrust", "WASD"}, {"dash", "J"}},
+    {{"glide", "WASD"}},
+    {{"slide", "AD"}},
+    {{"steer", "AD"}, {"speed up", "J"}, {"brake", "K"}},
+    {{"run", "WASD"}, {"kick", "J"}},
+    {{"drive", "WASD"}, {"fire", "J"}},
+    {{"run", "AD"}, {"flip", "J"}},
+    {{"turn", "AD"}, {"fire", "J"}},
+    {{"nudge", "WASD"}, {"bleat", "J"}},
+    {{"slide", "WASD"}, {"fire", "J"}},
+    {{"roll", "WASD"}},
+    {{"walk", "WASD"}, {"zap", "J"}},
+};
+
 constexpr int kGameCount = 26;
+static_assert(sizeof(kControls) / sizeof(kControls[0]) == kGameCount, "a control line for every game");
 constexpr int kFirstDigit = 27;
 constexpr int kLastDigit = 36;
 constexpr int kLockedGame = 63;
@@ -83,4 +124,18 @@ String c_MyApp::p_Nth(int n) {
   }
   if (n >= 4 && n <= 26) return String(n) + String("th");
   return String();
+}
+
+String c_MyApp::p_ControlVerb(int game, int line) {
+  if (game < 1 || game > kGameCount || line < 0 || line >= kMostControls) return String();
+  const char* verb = kControls[game - 1][line].verb;
+  return verb ? String(verb) : String();
+}
+
+String c_MyApp::p_ControlButtons(int game, int line) {
+  if (p_ControlVerb(game, line).IsEmpty()) return String();
+  String glyphs;
+  for (const char* letter = kControls[game - 1][line].buttons; *letter; ++letter)
+    glyphs += String::FromChar(kGlyphEscape) + String::FromChar(*letter);
+  return glyphs;
 }

@@ -443,6 +443,11 @@ class c_MyApp : public c_App {
   void p_UnlockOverrideKeys();
   String p_LockMessage(int game);
   void p_GameID(int n);
+  // How game n is played: the verb and the button glyphs of its control line (from 0);
+  // both empty past the last line. The countdown shows them on a card (how_to_play.cpp).
+  String p_ControlVerb(int game, int line);
+  String p_ControlButtons(int game, int line);
+  void p_HowToPlayCard();
   String p_Nth(int n);
   void p_LoadMenu();
 

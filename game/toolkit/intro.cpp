@@ -1,8 +1,9 @@
-// The countdown before a round: each player's icon glides from its score-panel slot to
-// its start position and shows who plays it (computer, keyboard or joystick, with that
-// player's own buttons), a dot circles the middle of the play area while 4, 3, 2, 1 and
-// "GO" count down, and on the last frame every player bursts into sparks of its colour.
-// Computer players are drawn fainter, so the humans can find themselves at a glance.
+// The countdown before a round: the how-to-play card, each player's icon gliding from
+// its score-panel slot to its start position and showing who plays it (computer,
+// keyboard or joystick, with that player's own buttons), a dot circling the middle of the
+// play area while 4, 3, 2, 1 and "GO" count down, and on the last frame every player
+// bursting into sparks of its colour. Computer players are drawn fainter, so the humans
+// can find themselves at a glance.
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +48,7 @@ void c_MyApp::p_PreAction() {
   if (timer <= 0) return;
 
   if (m_hideHud == 0) {
+    p_HowToPlayCard();
     int shownGlyphSet = m_glyphSet;
     int divisor = std::max(1, timer - kGlideEndsAt);
     for (int player = 0; player <= 3; ++player) {

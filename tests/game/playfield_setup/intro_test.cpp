@@ -1,6 +1,7 @@
 // The intro countdown, frame by frame over a whole default round start: the number and
 // "GO", the circling clock dot, the icons' glide from the score panel, their fading,
-// who each seat's label names, and the one burst of sparks on the last frame.
+// who each seat's label names, the one burst of sparks on the last frame, and the
+// how-to-play card.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -220,5 +221,56 @@ TEST(Intro, HiddenHudKeepsOnlyTheClockAndNothingRunsAfterTheCountdown) {
     app.m_drawCount = 0;
     app.p_PreAction();
     EXPECT_EQ(app.m_drawCount, 0) << "timer " << timer;
+  }
+}
+
+// The how-to-play card: for each control of the game its verb, then its buttons in each
+// kind of seat's own glyphs (the keyboard's, a pad's, each keyboard player's), headed by
+// the markers of the seats that play that way; the keyboard and the pads when nobody
+// plays, and no card for a number without a game. Verbs and buttons are drawn at 1.5.
+TEST(Intro, HowToPlayCardShowsTheControlsInEverySeatsOwnButtons) {
+  const std::vector<int> keyboardZ = {112}, padA = {96}, padB = {97};
+  auto join = [](std::vector<std::vector<int>> parts) {
+    std::vector<int> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+  };
+  struct Case {
+    const char* name;
+    int game;
+    std::vector<int> pads;
+    int keyboardPlayers;
+    std::vector<int> cardGlyphs;  // font frames at the card's scale, in drawing order
+    std::vector<int> markers;     // seats heading the columns
+  };
+  const std::vector<Case> cases = {
+      {"jump on the keyboard and a pad", 11, {-1, 2, 0, 9}, 1, join({Glyphs("jump"), keyboardZ, padA}), {0, 1}},
+      {"three controls, two pads in one column", 18, {0, 3, 0, 1}, 1,
+       join({Glyphs("steer"), {107, 108}, Glyphs("speed"), Glyphs("up"), padA, Glyphs("brake"), padB}), {1, 3}},
+      {"both keyboard players", 1, {5, -1, 0, 0}, 2,
+       join({Glyphs("turn"), {121, 123, 122, 124}, {128, 129, 130, 131}}), {0, 1}},
+      {"the right player's fire keys", 8, {0, 0, 5, 0}, 2, join({Glyphs("run"), {123, 124}, Glyphs("jump"), {136}}),
+       {2}},
+      {"nobody at the table", 10, {0, 0, 0, 0}, 1,
+       join({{120, 125}, Glyphs("steer"), {123, 124}, {107, 108}, Glyphs("fire"), keyboardZ, padA}), {}},
+      {"no game, no card", 0, {-1, 2, 0, 0}, 1, {}, {}},
+  };
+  for (const Case& c : cases) {
+    c_MyApp app;
+    app.m_curImage = kFont;
+    app.m_frameInfo[kFont * 3] = 7;
+    app.m_frameInfo[kFont * 3 + 1] = 10;
+    app.m_settings[20] = c.keyboardPlayers == 2 ? 1 : 0;
+    for (int seat = 0; seat < 4; ++seat) app.m_pad[seat] = c.pads[seat];
+    app.p_LoadGame();
+    app.m_game = c.game;
+    Draw(app, 100);
+    std::vector<int> cardGlyphs, markers;
+    for (const Entry& e : Entries(app)) {
+      if (e.kind == kFont && e.scaleX == 1.5f) cardGlyphs.push_back(static_cast<int>(e.frame));
+      if (e.kind == 0 && e.scaleX < 1) markers.push_back(static_cast<int>(e.frame));
+    }
+    EXPECT_EQ(cardGlyphs, c.cardGlyphs) << c.name;
+    EXPECT_EQ(markers, c.markers) << c.name;
   }
 }
