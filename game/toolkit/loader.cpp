@@ -15,6 +15,7 @@ constexpr int kLogoImage = 93;
 constexpr int kFontImage = 90;
 constexpr int kFontCells = 142;
 constexpr int kStartJingle = 96;
+constexpr int kPartyFanfare = 94;
 constexpr int kLastStep = 38;
 
 // Beyond these device sizes (either side) the next finer art level is used.
@@ -110,6 +111,7 @@ void RunStep(c_MyApp& app, int step) {
       break;
     case 10:
       app.p_LoadSFX(99, 0);
+      app.p_LoadSFX(kPartyFanfare, 0);
       break;
     case 11:
       LoadSheet(app, 99);

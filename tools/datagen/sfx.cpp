@@ -1,5 +1,6 @@
 // The sound effects, one recipe each: shots, hits, hops, zaps, explosions, pops, chimes,
-// bleats, the start jingle and the interface clicks (ids as the game plays them).
+// bleats, the start jingle, the party's fanfare and the interface clicks (ids as the
+// game plays them).
 #include <cmath>
 
 #include "audio.h"
@@ -235,6 +236,45 @@ std::vector<float> chime() {
   return finish(b, 0.6f);
 }
 
+// 94: the fanfare for a party's winner: three quick brass-like calls and a held major
+// chord under bells and sleigh bells (about 2.2 s), grander than the start jingle.
+std::vector<float> fanfare() {
+  auto b = buffer(2.3f);
+  struct Call {
+    float note, at, length;
+  };
+  const Call calls[5] = {{67, 0.0f, 0.09f}, {67, 0.14f, 0.09f}, {67, 0.28f, 0.09f}, {72, 0.42f, 0.3f},
+                         {76, 0.78f, 0.12f}};
+  for (const Call& c : calls) {
+    for (int layer = 0; layer < 2; ++layer) {
+      float note = c.note + layer * 12;
+      Voice v = tone(Wave::Saw, noteHz(note), noteHz(note), c.length, layer ? 0.12f : 0.3f);
+      v.attack = 0.012f; v.decay = 0.06f; v.sustain = 0.7f; v.release = 0.07f;
+      renderVoice(b, R, long(c.at * R), v);
+    }
+  }
+  const float chord[4] = {72, 76, 79, 84};  // C5 E5 G5 C6
+  for (int i = 0; i < 4; ++i) {
+    Voice v = tone(Wave::Saw, noteHz(chord[i]), noteHz(chord[i]), 0.9f, 0.16f);
+    v.attack = 0.02f; v.decay = 0.4f; v.sustain = 0.55f; v.release = 0.45f;
+    v.vibratoHz = 5.5f; v.vibratoDepth = 0.1f;
+    renderVoice(b, R, long(0.96f * R), v);
+    Voice bell = tone(Wave::Bell, noteHz(chord[i] + 12), noteHz(chord[i] + 12), 0.02f, 0.18f);
+    bell.decay = 0.7f; bell.sustain = 0; bell.release = 0.2f;
+    renderVoice(b, R, long((0.96f + 0.06f * i) * R), bell);
+  }
+  Voice bass = tone(Wave::Triangle, noteHz(48), noteHz(48), 0.9f, 0.5f);
+  bass.release = 0.4f;
+  renderVoice(b, R, long(0.96f * R), bass);
+  for (int i = 0; i < 16; ++i) {
+    Voice s = tone(Wave::Noise, 14000, 14000, 0.015f, i % 2 ? 0.1f : 0.18f);
+    s.attack = 0.002f; s.decay = 0.05f; s.sustain = 0; s.release = 0.04f; s.seed = 940 + i;
+    renderVoice(b, R, long((0.96f + i * 0.075f) * R), s);
+  }
+  lowPass(b, R, 7000);
+  return finish(b, 0.8f);
+}
+
 // 96: the start jingle: a rising sleigh-bell arpeggio into a bright chord (about 1.5 s).
 std::vector<float> jingle() {
   auto b = buffer(1.55f);
@@ -295,7 +335,7 @@ std::vector<SoundDef> soundEffects() {
   return {{1, shot},    {2, crunch},  {3, hop},     {4, bump},    {5, zap},     {6, boom},
           {7, flap},    {8, thud},    {9, hurt},    {10, pop1},   {11, pop2},   {12, tick},
           {13, pop3},   {14, pickup}, {15, whoosh}, {16, bleat1}, {17, bleat2}, {18, bleat3},
-          {95, chime},  {96, jingle}, {98, confirm}, {99, click}};
+          {94, fanfare}, {95, chime},  {96, jingle}, {98, confirm}, {99, click}};
 }
 
 }  // namespace datagen

@@ -33,7 +33,7 @@ std::vector<StepFiles> LoaderSteps() {
       {{}, {"sfx/001.wav"}},
       {{}, {"sfx/095.wav"}},
       {{}, {"sfx/098.wav"}},
-      {{}, {"sfx/099.wav"}},
+      {{}, {"sfx/099.wav", "sfx/094.wav"}},
       {{"menu"}, {}},
       {{"logo"}, {}},
       {{"parts"}, {}},
