@@ -82,6 +82,7 @@ void c_MyApp::p_Menu() {
   p_MenuCursor();
   p_MenuJoin();
   p_MenuOptions();
+  p_MenuParty();
 
   bool boxOpen = m_creditsOpen != 0 || m_optionsOpen != 0 || m_badgesOpen != 0;
   bool startPressed = p_PlayKeyAll(kFireA, 0) > 0 || p_PlayKeyAll(kFireD, 0) > 0;

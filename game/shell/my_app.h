@@ -424,6 +424,42 @@ class c_MyApp : public c_App {
   void p_LoadGame_Z2();
   void p_Game_Z2();
 
+  // A party of rounds (party*.cpp): the open games one after another in a shuffled
+  // order, each game once before any comes again, until one player's points reach the
+  // target. Between rounds a standings screen, at the end a podium. The standings count
+  // the same round points as the menu's totals but are kept apart from them; the
+  // standings before the last round let the tally count up to the new ones.
+  int m_partyOn = 0;
+  int m_partyTarget = 0;
+  int m_partyRound = 0;
+  int m_partyPoints[4] = {};
+  int m_partyBefore[4] = {};
+  int m_partyOrder[26] = {};
+  int m_partyOrderCount = 0;
+  int m_partyOrderNext = 0;
+  int m_partyNextGame = 0;
+  int m_partyWinner = -1;
+  int m_partyTimer = 0;
+  int m_partyLeaveAsked = 0;
+  int m_partyMenuGame = 0;
+  float m_partyRowY[4] = {};
+  void p_MenuParty();
+  void p_PartyScreen();
+  void p_PartyLobby();
+  void p_PartyTally();
+  void p_PartyPodium();
+  void p_StartParty(int target);
+  void p_PartyRoundOver();
+  void p_PartyPickNext();
+  void p_PartyNextRound();
+  void p_PartyWon();
+  void p_EndParty();
+  int p_PartyLeader();
+  int p_PartyTargetSetting();
+  bool p_PartyLeaveAsked();
+  bool p_PartyBackInPause();
+  void p_PartyPauseHint();
+
   // Game-select menu and advent calendar (menu*.cpp, calendar.cpp, game_titles.cpp,
   // menu_return.cpp). The menu frame runs its pieces in a fixed order: the player panel
   // with the round's tally, the tile strip, the offered-game cursor and the joining. The

@@ -64,6 +64,7 @@ void c_MyApp::p_PauseMenu() {
     p_SetSize(2);
     p_Text(screenW / 2 + kToyShift, screenH / 2 + 48, String("Pad ") + String(m_padLost) + String(" unplugged"));
   }
+  p_PartyPauseHint();
 
   int panelX = static_cast<int>(64 - (screenH / 2 - m_pausePanelY));
   float panelY = static_cast<float>(m_pausePanelY);
@@ -93,7 +94,8 @@ void c_MyApp::p_PauseMenu() {
 
   if (m_keyLatch == 0 && p_PlayKeyAll(kBack, 0) > 0) {
     m_keyLatch = 1;
-    p_PauseAction(kResume, false);
+    // In a party back asks to leave it, and resuming is fire A's.
+    if (!p_PartyBackInPause()) p_PauseAction(kResume, false);
   }
   p_ResetDraw();
 }

@@ -6,6 +6,7 @@
 // never sees half-loaded art.
 #include "game/shell/globals.h"
 #include "game/shell/my_app.h"
+#include "game/shell/party.h"
 #include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
 #include "host/app.h"
@@ -138,6 +139,13 @@ void c_MyApp::p_ScreenWork() {
       p_LoadMenu();
       p_PlaySFX(kStartJingle);
       m_mode = kMenuMode;
+      // A party goes on to its standings instead.
+      if (m_partyOn != 0) p_PartyRoundOver();
+      break;
+    case kPartyLobbyMode:
+    case kPartyTallyMode:
+    case kPodiumMode:
+      p_PartyScreen();
       break;
     case kSplashMode:
       p_WaitStart(0);
