@@ -4,7 +4,13 @@
 // and the shell is back in the menu, or after --frames updates. It prints one line:
 //   game=N frames=F round=R winner=P scores=s0,s1,s2,s3 hash=H
 // where R counts the updates of play, from the set-up to the update that ended the round
-// (the countdown included, the round-end banner not).
+// (the countdown included, the round-end banner not). With --party it plays a whole
+// party of rounds instead (the standings screens and the podium move on by themselves)
+// and prints a line per round and one for the party:
+//   party-round=N game=G round=R winner=P points=p0,p1,p2,p3 standings=s0,s1,s2,s3
+//   party target=T rounds=N frames=F winner=P standings=s0,s1,s2,s3 hash=H
+// where points are the round's points and standings the totals after it; the party's
+// winner is -1 when the run stopped before the podium.
 #include <unistd.h>
 
 #include <cinttypes>
@@ -74,6 +80,10 @@ int roundWinner(c_MyApp* app, bool roundFinished) {
   return winners == 1 ? winner : -1;
 }
 
+void printSeats(FILE* out, const char* name, const int* values) {
+  std::fprintf(out, " %s=%d,%d,%d,%d", name, values[0], values[1], values[2], values[3]);
+}
+
 }  // namespace
 
 int main(int argumentCount, char** arguments) {
@@ -103,11 +113,16 @@ int main(int argumentCount, char** arguments) {
   DrawHash hash;
   std::set<int> held;
   bool gameStarted = false, played = false, roundEnded = false, roundFinished = false;
-  int frames = 0, roundFrames = 0;
+  bool party = options.partyTarget > 0, partyOver = false;
+  int frames = 0, roundFrames = 0, partyRounds = 0;
   while (frames < options.frames) {
     if (options.game >= 0 && !gameStarted && app->m_loadSteps == 0) {
       app->m_game = options.game;
       app->m_mode = kModeLoadingGame;
+      gameStarted = true;
+    }
+    if (party && !gameStarted && app->m_loadSteps == 0) {
+      app->p_StartParty(options.partyTarget);
       gameStarted = true;
     }
     holdKeys(host, keys.HeldAt(frames), held);
@@ -119,13 +134,35 @@ int main(int argumentCount, char** arguments) {
       if (app->m_roundOver != 0) roundEnded = true;
       played = true;
     }
-    if (played && app->m_mode == kModeMenu) {
+    if (party && app->m_partyRound > partyRounds) {
+      partyRounds = app->m_partyRound;
+      std::fprintf(result, "party-round=%d game=%d round=%d winner=%d", partyRounds, app->m_game, roundFrames,
+                   roundWinner(app, true));
+      printSeats(result, "points", app->m_roundPoints.Data());
+      printSeats(result, "standings", app->m_partyPoints);
+      std::fprintf(result, "\n");
+      roundEnded = false;
+      roundFrames = 0;
+    }
+    if (party && gameStarted && app->m_partyOn == 0) {
+      partyOver = true;
+      break;
+    }
+    if (!party && played && app->m_mode == kModeMenu) {
       roundFinished = true;
       break;
     }
   }
 
   std::fflush(stdout);
+  if (party) {
+    std::fprintf(result, "party target=%d rounds=%d frames=%d winner=%d", app->m_partyTarget, app->m_partyRound, frames,
+                 partyOver ? app->m_partyWinner : -1);
+    printSeats(result, "standings", app->m_partyPoints);
+    std::fprintf(result, " hash=%016" PRIx64 "\n", hash.Value());
+    std::fclose(result);
+    return 0;
+  }
   std::fprintf(result, "game=%d frames=%d round=%d winner=%d scores=", options.game < 0 ? 0 : app->m_game, frames,
                roundFrames, roundWinner(app, roundFinished));
   for (int player = 0; player < 4; ++player)

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 const char* const kSimUsage =
-    "usage: tinsel-sim [--game N] [--seed S] [--date YYYY-MM-DD] [--frames F] "
+    "usage: tinsel-sim [--game N | --party TARGET] [--seed S] [--date YYYY-MM-DD] [--frames F] "
     "[--seats a,b,c,d] [--keys FILE]";
 
 namespace {
@@ -51,6 +51,7 @@ bool parseSeats(const std::string& text, SimOptions& options) {
 }  // namespace
 
 std::string ParseSimOptions(const std::vector<std::string>& arguments, SimOptions& options) {
+  bool framesGiven = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& name = arguments[i];
     if (i + 1 >= arguments.size()) return "missing value after " + name;
@@ -59,6 +60,9 @@ std::string ParseSimOptions(const std::vector<std::string>& arguments, SimOption
     if (name == "--game") {
       if (!parseLong(value, 0, 26, number)) return "--game takes 0..26";
       options.game = static_cast<int>(number);
+    } else if (name == "--party") {
+      if (!parseLong(value, 1, 100, number)) return "--party takes a target of 1..100 points";
+      options.partyTarget = static_cast<int>(number);
     } else if (name == "--seed") {
       if (!parseLong(value, 0, 4294967295L, number)) return "--seed takes 0..4294967295";
       options.seed = static_cast<unsigned>(number);
@@ -68,6 +72,7 @@ std::string ParseSimOptions(const std::vector<std::string>& arguments, SimOption
     } else if (name == "--frames") {
       if (!parseLong(value, 1, 100000000, number)) return "--frames takes a positive count";
       options.frames = static_cast<int>(number);
+      framesGiven = true;
     } else if (name == "--seats") {
       if (!parseSeats(value, options)) return "--seats takes four sources from -1..4";
     } else if (name == "--keys") {
@@ -76,5 +81,7 @@ std::string ParseSimOptions(const std::vector<std::string>& arguments, SimOption
       return "unknown argument " + name;
     }
   }
+  if (options.partyTarget > 0 && options.game >= 0) return "--game and --party do not go together";
+  if (options.partyTarget > 0 && !framesGiven) options.frames = kPartyFrames;
   return "";
 }

@@ -23,9 +23,17 @@ TEST(SimOptions, GoodArgumentsFillTheOptions) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(options.seats[i], seats[i]);
   EXPECT_EQ(options.keysFile, "k.txt");
 
+  SimOptions party;
+  ASSERT_EQ(ParseSimOptions({"--party", "15"}, party), "");
+  EXPECT_EQ(party.partyTarget, 15);
+  EXPECT_EQ(party.frames, kPartyFrames) << "a party runs long unless told otherwise";
+  ASSERT_EQ(ParseSimOptions({"--frames", "900", "--party", "5"}, party), "");
+  EXPECT_EQ(party.frames, 900);
+
   SimOptions defaults;
   ASSERT_EQ(ParseSimOptions({}, defaults), "");
   EXPECT_EQ(defaults.game, -1);
+  EXPECT_EQ(defaults.partyTarget, 0);
   EXPECT_FALSE(defaults.seedGiven);
   EXPECT_EQ(defaults.year * 10000 + defaults.month * 100 + defaults.day, 20261206);
 }
@@ -36,6 +44,8 @@ TEST(SimOptions, BadArgumentsAreRefused) {
       {"--seed", "-5"},     {"--seed", "99999999999"}, {"--date", "2026-13-01"},   {"--date", "2026-02-30"},
       {"--date", "26-12"},  {"--date", "2026-12-06x"}, {"--frames", "0"},          {"--seats", "0,0,0"},
       {"--seats", "0,0,0,5"}, {"--seats", "0,0,0,0,0"}, {"--seats", "a,b,c,d"},   {"--wat", "1"},
+      {"--party", "0"},     {"--party", "101"},       {"--party", "ten"},
+      {"--game", "3", "--party", "10"},
   };
   for (const auto& arguments : bad) {
     SimOptions options;
