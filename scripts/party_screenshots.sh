@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Screenshots of a party of rounds in the real window on a virtual display: the menu with
+# its party hint, the lobby, the first standings, and after every round the standings
+# with its points arriving and, a few seconds later, the next screen (the podium after
+# the last round). Red leaves its seat in the lobby, so four computers play a party to 5.
+#
+#   bash scripts/party_screenshots.sh OUTDIR [ROUND_TIMEOUT_SECONDS] [WIDTHxHEIGHT]
+#
+# A window size other than the starting 640x480 (1280x720, say, for the 16:9 layout the
+# game lays out as 640x360) is set before the first shot.
+# Needs a built tree in build/ (bash scripts/play.sh builds one). Writes OUTDIR/menu.png,
+# lobby.png, start.png, and round-N-standings.png and round-N-after.png per round.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:?output folder}")
+timeout=${2:-200}
+size=${3:-}
+mkdir -p "$out"
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+program=$PWD/build/tinsel-jumble
+work=$(mktemp -d)
+cd "$work"
+export ALSOFT_DRIVERS=null
+"$program" > game.log 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
+xdotool windowfocus --sync "$window"
+if [ -n "$size" ]; then xdotool windowsize --sync "$window" "${size%x*}" "${size#*x}"; fi
+geometry=$(xdotool getwindowgeometry --shell "$window")
+eval "$geometry"
+shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
+press() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.08; }
+saved() { stat -c %Y .quillostate 2>/dev/null || echo 0; }
+
+sleep 3  # the loader
+shot "$out/menu.png"
+press n
+sleep 0.5
+press Left  # a party to 5
+press c     # Red leaves: computers in every seat
+sleep 0.5
+shot "$out/lobby.png"
+touch -d '1 minute ago' .quillostate 2>/dev/null || true
+press space
+sleep 1
+shot "$out/start.png"
+
+# Returning from a round saves; its standings show at once and the points arrive within
+# about a second and a half.
+for round in $(seq 1 12); do
+  before=$(saved)
+  waited=0
+  while [ "$(saved)" = "$before" ]; do
+    sleep 0.25
+    waited=$((waited + 1))
+    if [ $waited -ge $((timeout * 4)) ]; then
+      echo "no round ended within $timeout s: the party is over" >&2
+      exit 0
+    fi
+  done
+  sleep 1.6
+  shot "$out/round-$round-standings.png"
+  sleep 3.2
+  shot "$out/round-$round-after.png"
+  touch -d '1 minute ago' .quillostate
+done
