@@ -9,7 +9,8 @@
 # A window size other than the starting 640x480 (1280x720, say, for the 16:9 layout the
 # game lays out as 640x360) is set before the first shot.
 # Needs a built tree in build/ (bash scripts/play.sh builds one). Writes OUTDIR/menu.png,
-# lobby.png, start.png, and round-N-standings.png and round-N-after.png per round.
+# lobby.png, start.png, pause.png, pause-leave.png, and round-N-standings.png and
+# round-N-after.png per round.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:?output folder}")
@@ -30,7 +31,10 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
 xdotool windowfocus --sync "$window"
-if [ -n "$size" ]; then xdotool windowsize --sync "$window" "${size%x*}" "${size#*x}"; fi
+if [ -n "$size" ]; then
+  xdotool windowmove --sync "$window" 0 0
+  xdotool windowsize --sync "$window" "${size%x*}" "${size#*x}"
+fi
 geometry=$(xdotool getwindowgeometry --shell "$window")
 eval "$geometry"
 shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
@@ -49,6 +53,19 @@ touch -d '1 minute ago' .quillostate 2>/dev/null || true
 press space
 sleep 1
 shot "$out/start.png"
+
+# The first round at once, paused: the pause menu's way out of the party, and the
+# question after one press of Esc; fire A on the resume button plays on.
+sleep 1
+press space
+sleep 4
+press Escape
+sleep 1
+shot "$out/pause.png"
+press Escape
+sleep 0.3
+shot "$out/pause-leave.png"
+press space
 
 # Returning from a round saves; its standings show at once and the points arrive within
 # about a second and a half.

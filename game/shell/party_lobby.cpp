@@ -21,6 +21,8 @@ constexpr int kTargetCount = sizeof(kPartyTargets) / sizeof(kPartyTargets[0]);
 // The small tiles of the games in the deal: two rows of thirteen.
 constexpr int kTilesPerRow = 13;
 constexpr float kTileStep = 26;
+// Shares of the screen's height, which is 360 rather than 480 in a wide window.
+constexpr float kTilesTop = 0.76f;
 
 }  // namespace
 
@@ -52,6 +54,8 @@ void c_MyApp::p_PartyLobby() {
   p_DoBG();
   p_DoSnow(0, 0);
   p_SetBG(8, 0.25f);
+  // The seat panel may still be sliding in when the lobby opens straight after the menu.
+  if (m_menuSlide < 0) ++m_menuSlide;
 
   p_ResetDraw();
   p_SetSize(3);
@@ -72,13 +76,13 @@ void c_MyApp::p_PartyLobby() {
   // The target, between the arrows that change it.
   int target = p_PartyTargetSetting();
   float centreX = areaW / 2;
-  float targetY = 0.52f * screenH;
+  float targetY = 0.5f * screenH;
   int glyphSet = m_glyphSet;
   m_glyphSet = PartyHintGlyphSet();
   p_ResetDraw();
   p_SetSize(2);
-  p_Text(centreX, targetY - 44, String("First to"));
-  p_Text(centreX, targetY + 40, String("points"));
+  p_Text(centreX, targetY - 36, String("First to"));
+  p_Text(centreX, targetY + 32, String("points"));
   p_SetSize(3);
   if (target > kPartyTargets[0]) p_Text(centreX - 90, targetY, PartyGlyph('A'));
   if (target < kPartyTargets[kTargetCount - 1]) p_Text(centreX + 90, targetY, PartyGlyph('D'));
@@ -91,7 +95,7 @@ void c_MyApp::p_PartyLobby() {
   for (int game = 1; game <= kGameCount; ++game) {
     if (!p_GameOpen(game)) continue;
     float x = centreX + ((open % kTilesPerRow) - (kTilesPerRow - 1) / 2.0f) * kTileStep;
-    float y = 0.74f * screenH + (open / kTilesPerRow) * kTileStep;
+    float y = kTilesTop * screenH + (open / kTilesPerRow) * kTileStep;
     p_ResetDraw();
     p_SetSize(0.75f);
     p_DrawImg(kTileSheet, x, y, static_cast<float>(game - 1));
@@ -99,7 +103,7 @@ void c_MyApp::p_PartyLobby() {
   }
   p_ResetDraw();
   p_SetSize(1.5f);
-  p_Text(centreX, 0.74f * screenH - 28, String(open) + String(open == 1 ? " game in the deal" : " games in the deal"));
+  p_Text(centreX, kTilesTop * screenH - 26, String(open) + String(open == 1 ? " game in the deal" : " games in the deal"));
 
   p_ResetDraw();
   p_Text(24, screenH - 40, String("Start : ") + PartyGlyph('J'), 0, 1);

@@ -21,7 +21,8 @@ constexpr int kMenuAfter = 720;
 constexpr int kBurstEvery = 90;
 
 constexpr int kSteps = 3;
-constexpr float kStepHeights[kSteps] = {150, 105, 75};
+// Heights are shares of the screen's, which is 360 rather than 480 in a wide window.
+constexpr float kStepHeights[kSteps] = {0.31f, 0.22f, 0.16f};
 constexpr float kStepOffsets[kSteps] = {0, -124, 124};
 constexpr float kStepWidth = 112;
 
@@ -50,29 +51,31 @@ void c_MyApp::p_PartyPodium() {
   p_ResetDraw();
   p_SetSize(3.5f);
   p_SetCol(winnerColour[0], winnerColour[1], winnerColour[2]);
-  p_Text(screenW / 2, 44, String(kPartySeatNames[m_partyWinner]) + String(" wins the party!"));
+  p_Text(screenW / 2, 0.09f * screenH, String(kPartySeatNames[m_partyWinner]) + String(" wins the party!"));
   p_SetSize(1.5f);
   p_SetCol(220, 220, 255, 0.9f);
-  p_Text(screenW / 2, 84, String(m_partyPoints[m_partyWinner]) + String(" points after ") + String(m_partyRound) +
+  p_Text(screenW / 2, 0.175f * screenH, String(m_partyPoints[m_partyWinner]) + String(" points after ") + String(m_partyRound) +
                               String(m_partyRound == 1 ? " round" : " rounds"));
 
   float rise = std::min(m_partyTimer / static_cast<float>(kRiseFrames), 1.0f);
   rise = 1 - (1 - rise) * (1 - rise);
-  float floorY = screenH - 64;
+  float floorY = 0.87f * screenH;
   for (int step = 0; step < kSteps; ++step) {
     int seat = order[step];
     const float* colour = kPartySeatColours[seat];
     float x = screenW / 2 + kStepOffsets[step];
-    float height = kStepHeights[step] * rise;
+    float height = kStepHeights[step] * screenH * rise;
     float top = floorY - height;
     p_ResetDraw();
     p_SetCol(235, 235, 250, 0.9f);
     p_Rect(x - kStepWidth / 2, top, kStepWidth, height);
     p_SetCol(colour[0], colour[1], colour[2]);
     p_Rect(x - kStepWidth / 2, top, kStepWidth, 8);
-    p_SetSize(4);
+    p_SetSize(3);
     p_SetCol(70, 70, 110, rise);
-    p_Text(x, top + height / 2 + 4, String(rankOf(seat)));
+    p_Text(x, top + 0.35f * height + 2, String(rankOf(seat)));
+    p_SetSize(1.5f);
+    p_Text(x, top + height - 14, String(m_partyPoints[seat]) + String(m_partyPoints[seat] == 1 ? " point" : " points"));
 
     float bounce = seat == m_partyWinner ? std::fabs(std::sin(m_partyTimer * 6 * D2R)) * 12 : 0;
     float tokenScale = seat == m_partyWinner ? 2.0f : 1.5f;
@@ -82,16 +85,13 @@ void c_MyApp::p_PartyPodium() {
     p_DrawGfx(x, tokenY, seat);
     p_SetSize(2);
     p_SetCol(colour[0], colour[1], colour[2]);
-    p_Text(x, tokenY - 20 * tokenScale - 14, String(kPartySeatNames[seat]));
-    p_SetSize(1.5f);
-    p_SetCol(255, 255, 255);
-    p_Text(x, tokenY - 20 * tokenScale + 4, String(m_partyPoints[seat]));
+    p_Text(x, tokenY - 20 * tokenScale - 16, String(kPartySeatNames[seat]));
   }
   int fourth = order[kSteps];
   p_ResetDraw();
   p_SetSize(1.5f);
   p_SetCol(kPartySeatColours[fourth][0], kPartySeatColours[fourth][1], kPartySeatColours[fourth][2], 0.9f);
-  p_Text(16, floorY + 30, p_Nth(rankOf(fourth)) + String("  ") + String(kPartySeatNames[fourth]) + String("  ") +
+  p_Text(16, floorY + 0.065f * screenH, p_Nth(rankOf(fourth)) + String("  ") + String(kPartySeatNames[fourth]) + String("  ") +
                               String(m_partyPoints[fourth]), 0, 1);
 
   // Confetti falls from the top all the while; a burst leaps from a step now and then,
@@ -103,7 +103,7 @@ void c_MyApp::p_PartyPodium() {
   if (m_partyTimer % kBurstEvery == kRiseFrames / 2) {
     int step = m_partyTimer < kBurstEvery ? 0 : p_Rand(0, kSteps - 1);
     float x = screenW / 2 + kStepOffsets[step];
-    float top = floorY - kStepHeights[step];
+    float top = floorY - kStepHeights[step] * screenH;
     for (int piece = 0; piece < 40; ++piece) {
       p_ThrowParticle(x, top, kDebris, 1 + p_Rand(0, kConfettiColours - 1), zr_random_Rnd() * 120 - 60,
                       4 + zr_random_Rnd() * 5);

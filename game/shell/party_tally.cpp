@@ -23,10 +23,15 @@ constexpr int kEarliestPress = 90;
 constexpr int kNextRoundAfter = 480;
 constexpr int kPodiumAfter = 210;
 
-constexpr float kFirstRowY = 112;
-constexpr float kRowStep = 50;
+// Heights are shares of the screen's, which is 360 rather than 480 in a wide window.
+constexpr float kFirstRow = 0.23f;
+constexpr float kRowStep = 0.095f;
+constexpr float kLowerPart = 0.6f;
+constexpr float kTokenScale = 0.8f;
 constexpr float kTokenX = 100;
 constexpr float kBarX = 230;
+// The next game's title, left-aligned here with its picture before it.
+constexpr float kNextX = 190;
 
 int ArrivalFrame(int points) { return points >= 2 ? kBestArrives : kSecondArrives; }
 
@@ -50,10 +55,10 @@ void c_MyApp::p_PartyTally() {
 
   p_ResetDraw();
   p_SetSize(3);
-  p_Text(screenW / 2, 34, m_partyRound == 0 ? String("Party!") : String("Round ") + String(m_partyRound));
+  p_Text(screenW / 2, 0.07f * screenH, m_partyRound == 0 ? String("Party!") : String("Round ") + String(m_partyRound));
   p_SetSize(1.5f);
   p_SetCol(220, 220, 255, 0.9f);
-  p_Text(screenW / 2, 66, String("First to ") + String(m_partyTarget) + String(" points"));
+  p_Text(screenW / 2, 0.135f * screenH, String("First to ") + String(m_partyTarget) + String(" points"));
 
   float barW = std::max(screenW - kBarX - 120, 60.0f);
   for (int seat = 0; seat < kPartySeats; ++seat) {
@@ -62,12 +67,13 @@ void c_MyApp::p_PartyTally() {
       if (shown[other] > shown[seat]) ++ahead;
       if (shown[other] > shown[seat] || (shown[other] == shown[seat] && other < seat)) ++rank;
     }
-    float targetY = kFirstRowY + rank * kRowStep;
+    float targetY = (kFirstRow + rank * kRowStep) * screenH;
     float& y = m_partyRowY[seat];
     y = y <= 0 ? targetY : y + (targetY - y) / 6;
     const float* colour = kPartySeatColours[seat];
 
     p_ResetDraw();
+    p_SetSize(kTokenScale);
     p_DrawGfx(kTokenX, y, seat);
     p_SetSize(2);
     p_Text(16, y, p_Nth(ahead + 1), 0, 1);
@@ -76,7 +82,7 @@ void c_MyApp::p_PartyTally() {
 
     p_SetCol(0, 0, 0, 0.45f);
     p_Rect(kBarX, y - 7, barW, 14);
-    p_SetCol(colour[0], colour[1], colour[2]);
+    p_SetCol(colour[0], colour[1], colour[2], 1);
     p_Rect(kBarX, y - 7, barW * std::min(static_cast<float>(shown[seat]) / m_partyTarget, 1.0f), 14);
     p_SetCol(255, 255, 255, 0.8f);
     p_Rect(kBarX + barW - 2, y - 11, 2, 22);
@@ -89,18 +95,18 @@ void c_MyApp::p_PartyTally() {
     if (points > 0 && since >= -20) {
       p_SetSize(1.5f);
       p_SetCol(100, 255, 100, since < 60 ? 1.0f : std::max(0.0f, 1 - (since - 60) / 40.0f));
-      p_Text(kBarX + barW + 80, y - 12, String("+") + String(points));
+      p_Text(kBarX + barW + 70, y - 12, String("+") + String(points));
     }
   }
 
-  float lowerY = kFirstRowY + kPartySeats * kRowStep + 10;
+  float lowerY = kLowerPart * screenH;
   p_ResetDraw();
   if (m_partyWinner >= 0) {
     const float* colour = kPartySeatColours[m_partyWinner];
     if (m_partyTimer >= kBestArrives) {
       p_SetSize(3);
       p_SetCol(colour[0], colour[1], colour[2]);
-      p_Text(screenW / 2, lowerY + 50, String(kPartySeatNames[m_partyWinner]) + String(" wins the party!"));
+      p_Text(screenW / 2, lowerY + 40, String(kPartySeatNames[m_partyWinner]) + String(" wins the party!"));
     }
   } else {
     int leader = p_PartyLeader();
@@ -114,16 +120,16 @@ void c_MyApp::p_PartyTally() {
     p_ResetDraw();
     p_SetSize(1.5f);
     p_SetCol(220, 220, 255, 0.9f);
-    p_Text(screenW / 2 - 100, lowerY + 26, m_partyRound == 0 ? String("First game") : String("Next game"), 0, 1);
+    p_Text(kNextX, lowerY + 22, m_partyRound == 0 ? String("First game") : String("Next game"), 0, 1);
     p_ResetDraw();
     p_SetSize(2);
-    p_DrawImg(kTileSheet, screenW / 2 - 150, lowerY + 64, static_cast<float>(m_partyNextGame - 1));
+    p_DrawImg(kTileSheet, kNextX - 50, lowerY + 60, static_cast<float>(m_partyNextGame - 1));
     p_SetSize(3);
     p_Ink(m_partyNextGame % 7 + 1, 5);
-    p_Text(screenW / 2 - 100, lowerY + 56, m_gameTitle1 + String(" ") + m_gameTitle2, 0, 1);
+    p_Text(kNextX, lowerY + 50, m_gameTitle1 + String(" ") + m_gameTitle2, 0, 1);
     p_SetSize(1.5f);
     p_Ink((m_partyNextGame + 4) % 7 + 1, 5);
-    p_Text(screenW / 2 - 100, lowerY + 90, m_gameDesc, 0, 1);
+    p_Text(kNextX, lowerY + 82, m_gameDesc, 0, 1);
   }
 
   int glyphSet = m_glyphSet;
