@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Screenshots of a party of rounds in the real window on a virtual display: the menu with
 # its party hint, the lobby, the first standings, and after every round the standings
-# with its points arriving and, a few seconds later, the next screen (the podium after
-# the last round). Red leaves its seat in the lobby, so four computers play a party to 5.
+# with its points arriving and, a few and a few more seconds later, the next screens (the
+# podium after the last round). Red leaves its seat in the lobby, so four computers play a party to 5.
 #
 #   bash scripts/party_screenshots.sh OUTDIR [ROUND_TIMEOUT_SECONDS] [WIDTHxHEIGHT]
 #
 # A window size other than the starting 640x480 (1280x720, say, for the 16:9 layout the
 # game lays out as 640x360) is set before the first shot.
 # Needs a built tree in build/ (bash scripts/play.sh builds one). Writes OUTDIR/menu.png,
-# lobby.png, start.png, pause.png, pause-leave.png, and round-N-standings.png and
-# round-N-after.png per round.
+# lobby.png, start.png, pause.png, pause-leave.png, and round-N-standings.png,
+# round-N-after.png and round-N-later.png per round.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:?output folder}")
@@ -38,10 +38,10 @@ fi
 geometry=$(xdotool getwindowgeometry --shell "$window")
 eval "$geometry"
 shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
-press() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.08; }
+press() { xdotool keydown "$1"; sleep 0.12; xdotool keyup "$1"; sleep 0.12; }
 saved() { stat -c %Y .quillostate 2>/dev/null || echo 0; }
 
-sleep 3  # the loader
+sleep 6  # the loader, with room for a slow machine
 shot "$out/menu.png"
 press n
 sleep 0.5
@@ -84,5 +84,7 @@ for round in $(seq 1 12); do
   shot "$out/round-$round-standings.png"
   sleep 3.2
   shot "$out/round-$round-after.png"
+  sleep 3
+  shot "$out/round-$round-later.png"
   touch -d '1 minute ago' .quillostate
 done

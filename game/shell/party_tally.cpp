@@ -140,7 +140,7 @@ void c_MyApp::p_PartyTally() {
     int seconds = (kNextRoundAfter - m_partyTimer + 59) / 60;
     p_Text(screenW - 16, screenH - 52, String("Next round in ") + String(seconds), 2, 1);
   }
-  p_Text(screenW - 16, screenH - 36, String("Play  : ") + PartyGlyph('J'), 2, 1);
+  p_Text(screenW - 16, screenH - 36, String(m_partyWinner >= 0 ? "Podium : " : "Play  : ") + PartyGlyph('J'), 2, 1);
   if (m_partyLeaveAsked != 0) p_SetCol(255, 230, 80);
   p_Text(screenW - 16, screenH - 20, String(m_partyLeaveAsked != 0 ? "Leave? Again : " : "Leave : ") + PartyGlyph('Q'), 2, 1);
   p_ResetDraw();
