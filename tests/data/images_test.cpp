@@ -43,6 +43,7 @@ const std::vector<Slot>& loaderTable() {
       {"logo", 256, 128, 1, {0}},
       {"parts", 8, 8, 256, span(0, 255)},
       {"BadgesA", 64, 64, 64, span(0, 63)},
+      {"badges", 64, 64, 60, span(0, 59)},
       {"heart", 32, 32, 1, {0}},
       {"games", 32, 32, 64, join({span(0, 25), {62, 63}})},
       {"bars", 128, 32, 16, span(0, 15)},

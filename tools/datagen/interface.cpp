@@ -10,7 +10,8 @@
 
 namespace datagen {
 
-std::vector<SheetDef> tileSheets();  // tiles.cpp
+std::vector<SheetDef> tileSheets();   // tiles.cpp
+std::vector<SheetDef> badgeSheets();  // badge_art.cpp
 
 namespace {
 
@@ -502,6 +503,7 @@ std::vector<SheetDef> interfaceSheets() {
   s.push_back({"logo", 256, 128, 1, 1, titleLogo, true, {0}});
   s.push_back({"parts", 8, 8, 256, 16, particle, true, all(256)});
   s.push_back({"BadgesA", 64, 64, 64, 8, badge, true, all(64)});
+  for (SheetDef& d : badgeSheets()) s.push_back(std::move(d));
   s.push_back({"heart", 32, 32, 1, 1, heart, true, {0}});
   for (SheetDef& d : tileSheets()) s.push_back(std::move(d));
   s.push_back({"bars", 128, 32, 16, 4, bar, true, all(16)});
