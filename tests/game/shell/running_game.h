@@ -1,7 +1,8 @@
 // The real game on a headless host whose window size, date, pads and state file a test
 // chooses, started the way the program starts it: module globals (zrInit), the
 // application (zrMain), then the devices and the game's start-up. OpenAL plays into its
-// null backend.
+// null backend. Without a state file the save is kept in memory, so no test reads
+// another's save.
 #pragma once
 
 #include <cstdlib>
@@ -21,17 +22,21 @@ class SizedHost : public ZrHeadlessGame {
   int height = 480;
   // Pads plugged into ports 0, 1, ..., each with the buttons it holds.
   std::vector<std::set<int>> pads;
-  // The state file and the file system that writes it; without a file, the host's own
-  // (./.quillostate in the working folder).
+  // The state file and the file system that writes it; without a file, the save stays in
+  // memory (saved).
   std::string stateFile;
   StateFileSystem* stateFileSystem = nullptr;
+  String saved;
   int GetDeviceWidth() override { return width; }
   int GetDeviceHeight() override { return height; }
   int SaveState(String state) override {
-    if (stateFile.empty()) return ZrHeadlessGame::SaveState(state);
+    if (stateFile.empty()) {
+      saved = state;
+      return 0;
+    }
     return zr_storage_SaveState(state, stateFile, stateFileSystem ? *stateFileSystem : zr_storage_PosixFileSystem());
   }
-  String LoadState() override { return stateFile.empty() ? ZrHeadlessGame::LoadState() : zr_storage_LoadState(stateFile); }
+  String LoadState() override { return stateFile.empty() ? saved : zr_storage_LoadState(stateFile); }
   bool PollJoystick(int port, Array<float>, Array<float>, Array<float>, Array<bool> buttons) override {
     if (port >= static_cast<int>(pads.size())) return false;
     for (int button = 0; button < buttons.Length(); ++button) buttons[button] = pads[port].count(button) > 0;
