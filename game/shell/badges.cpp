@@ -1,6 +1,9 @@
-// Badges: the table of names and details, the popups that slide in from the left when a
-// badge is earned, the scrolling panel that lists them, and the two hooks where a
-// platform's score and achievement service would be told (this platform has none).
+// Badges on screen: the names and details, the popups that slide in from the left when a
+// badge is earned, the scrolling panel that lists them, and the two hooks where a platform's score and achievement service would be told (this
+// platform has none). Popups earned together come one after another, each with a chime.
+#include <algorithm>
+
+#include "game/shell/badge_table.h"
 #include "game/shell/my_app.h"
 #include "game/toolkit/actions.h"
 #include "game/shell/virtual_screen.h"
@@ -8,12 +11,19 @@
 namespace {
 const int kPopupSlots = 13;
 const int kPopupEnd = 240;
+// A popup waits this many frames behind the one earned just before it.
+const int kPopupGap = 40;
 const int kBadgeAnimation = 80;  // image id of the turning medal
+const int kMedalFrames = 64;
+const int kBadgePictures = 81;  // image id of the badge pictures, frame = id - 128
+const int kChimeSound = 95;
 }  // namespace
 
 String c_MyApp::p_BadgeID(int id) {
   if (id == 0) return String("Test Badge|This is a Test Badge which has no purpose.");
-  return String();
+  const BadgeInfo* badge = zr_badges_Find(id);
+  if (badge == nullptr) return String();
+  return String(badge->name) + String("|") + String(badge->detail);
 }
 
 String c_MyApp::p_BadgeName(int id) {
@@ -28,10 +38,37 @@ String c_MyApp::p_BadgeDetail(int id) {
   return bar < 0 ? String() : entry.Slice(bar + 1);
 }
 
+// The lowest free slot shows the popup, a gap after the popup that shows last. A waiting
+// popup's timer is minus the number of updates until it shows (-1 and 1 both show at
+// the next one); a shown popup's timer counts up from 1. With every slot in use the
+// badge is kept without a popup.
+void c_MyApp::p_QueueBadgePopup(int id) {
+  int lastShowsIn = -kPopupEnd;
+  int freeSlot = -1;
+  for (int slot = 0; slot < kPopupSlots; ++slot) {
+    int timer = m_keyTimerB[slot];
+    if (timer == 0 && freeSlot < 0) freeSlot = slot;
+    if (timer != 0) lastShowsIn = std::max(lastShowsIn, timer < 0 ? -timer : 2 - timer);
+  }
+  if (freeSlot < 0) return;
+  int showsIn = lastShowsIn + kPopupGap;
+  m_keyTimerA[freeSlot] = id;
+  m_keyTimerB[freeSlot] = showsIn <= 1 ? 1 : -showsIn;
+}
+
 void c_MyApp::p_ShowBadges() {
   for (int slot = 0; slot < kPopupSlots; ++slot) {
     int timer = m_keyTimerB[slot];
-    if (timer <= 0) continue;
+    if (timer == 0) continue;
+    if (timer < 0) {
+      // Waiting its turn unseen; where 0 would free the slot it shows instead.
+      if (++timer < 0) {
+        m_keyTimerB[slot] = timer;
+        continue;
+      }
+      timer = 1;
+    }
+    if (timer == 1) p_PlaySFX(kChimeSound);
     ++timer;
     if (timer > kPopupEnd) {
       m_keyTimerB[slot] = 0;
@@ -42,15 +79,22 @@ void c_MyApp::p_ShowBadges() {
     int offset = timer > kPopupEnd - 10 ? 16 * (kPopupEnd - timer) - 160 : 16 * timer - 160;
     if (offset > 0) offset = 0;
     float top = zr_TinselJumble_jscrh - 34.0f * (slot + 1);
+    int id = m_keyTimerA[slot];
     p_SetCol(0, 0, 80, 0.8f);
     p_Rect(static_cast<float>(offset), top, 160, 32);
+    // The name starts inside the box's left edge, above a line saying what it is.
     p_SetCol(255, 255, 255, 1);
-    p_Text(offset + 16.0f, top + 4, p_BadgeName(m_keyTimerA[slot]));
-    if (timer < 64) {
-      p_SetSize(0.5f);
+    p_Text(offset + 4.0f, top + 10, p_BadgeName(id), 0, 1);
+    p_SetCol(255, 215, 80, 1);
+    p_Text(offset + 4.0f, top + 23, String("New badge!"), 0, 1);
+    p_SetCol(255, 255, 255, 1);
+    p_SetSize(0.5f);
+    // The medal turns once, then shows the badge's own picture.
+    if (timer < kMedalFrames)
       p_DrawImg(kBadgeAnimation, offset + 144.0f, top + 16, static_cast<float>(timer));
-      p_SetSize(1);
-    }
+    else if (zr_badges_Find(id) != nullptr)
+      p_DrawImg(kBadgePictures, offset + 144.0f, top + 16, static_cast<float>(id - kFirstBadge));
+    p_SetSize(1);
   }
 }
 

@@ -38,5 +38,6 @@ void c_MyApp::p_LoadMenu() {
     for (int place = kPlaces - 1; place > 0; --place) m_highscores[last + place] = m_highscores[last + place - 1];
     m_highscores[last] = m_recordScore;
   }
+  p_AwardRoundBadges();
   p_Save();
 }

@@ -315,6 +315,19 @@ class c_MyApp : public c_App {
   void p_BadgesBox();
   int p_GC_PostScore(int game, int score);
   void p_GC_Badges();
+  // Earning badges (badge_awards.cpp, badges.cpp): a badge is given once, with a popup
+  // that waits its turn behind the others; p_AwardBadge also saves. The party reports
+  // its winning seat. The round's results are judged on the way back to the menu, unless
+  // the round was ended from the pause menu. The run of wins counts rounds won in a row
+  // from one seat by one source.
+  int m_roundEndedEarly = 0;
+  int m_streakSeat = -1;
+  int m_streakSource = 0;
+  int m_streakWins = 0;
+  void p_AwardBadge(int id);
+  void p_AwardPartyWin(int seat);
+  void p_AwardRoundBadges();
+  void p_QueueBadgePopup(int id);
 
   // Game A, Anaconda Arena (minigames/anaconda_arena.cpp).
   void p_LoadGame_A();

@@ -145,6 +145,7 @@ void c_MyApp::p_PauseAction(int button, bool byTouch) {
       m_pauseSel = -1;
       m_pausePanelY = kPanelClosed;
       m_roundOver = 1;
+      m_roundEndedEarly = 1;
       p_PlaySFX(kClickSound, 0.5f, kPauseVolume, 0);
       break;
     case kResume:

@@ -35,6 +35,7 @@ constexpr Sheet kSheets[] = {
     {91, "common/Testcard_Circle", 256, 256, 1},
     {99, "menu", 256, 256, 4},         {98, "logo", 256, 128, 1},
     {96, "parts", 8, 8, 256},          {80, "BadgesA", 64, 64, 64},
+    {81, "badges", 64, 64, 60},
     {50, "heart", 32, 32, 1},          {70, "games", 32, 32, 64},
     {71, "bars", 128, 32, 16},         {0, "sprt_0", 40, 40, 64},
     {1, "sprt_1", 40, 40, 64},         {2, "sprt_2", 40, 40, 64},
@@ -125,6 +126,7 @@ void RunStep(c_MyApp& app, int step) {
     case 14:
       LoadSheet(app, 80);
       LoadSheet(app, 50);
+      LoadSheet(app, 81);
       break;
     case 15:
       LoadSheet(app, 70);

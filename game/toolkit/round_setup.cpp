@@ -27,6 +27,7 @@ constexpr int kStartSpread = 32;
 void c_MyApp::p_FreshGame() {
   m_paused = 0;
   m_roundOver = 0;
+  m_roundEndedEarly = 0;
   m_gameOverTimer = 0;
   m_touchDelay = kTouchDelayAtStart;
   m_leader = -1;

@@ -1,32 +1,233 @@
-// The badge table and the popups that slide in, stay and slide out.
+// The badges: which round results award which badge, to people only and
+// once each, the run of wins and the whole-collection badges, the popups that queue and
+// slide, and the badges kept in the saved record across a save and a load.
+#include <array>
+#include <set>
+#include <vector>
+
 #include "game/shell/virtual_screen.h"
+#include "host/app.h"
 #include "save_fixture.h"
 
-TEST_F(SavedGameTest, BadgeTableHoldsOnlyTheTestBadge) {
+namespace {
+
+constexpr int kKeys = -1, kCpu = 0;
+constexpr int kWinA = 128, kWinB = 130, kSureFooted = 131, kWinC = 132, kBigCatch = 133;
+constexpr int kWinD = 134, kEggHoarder = 135, kWinJ = 146, kNotAScratch = 147;
+constexpr int kFirstRound = 180, kFullHouse = 181, kOnARoll = 182, kChristmas = 183;
+constexpr int kFullCalendar = 184, kAlphabet = 185, kParty = 186, kCollector = 187;
+constexpr int kEndRoundButton = -1;
+
+struct Round {
+  int game;
+  std::array<int, 4> pads;
+  std::array<int, 4> scores;
+  std::array<int, 4> lives = {3, 3, 3, 3};
+};
+
+class BadgeTest : public SavedGameTest {
+ protected:
+  // Another start of the program in the same folder.
+  void restart() {
+    zr_app__app = nullptr;
+    app = (new c_MyApp)->m_new();
+  }
+  // A round coming back to the menu: the score panel ranks the scores into the round
+  // points as it does every frame, then the menu takes the round in.
+  void finish(const Round& round, bool endedFromPause = false) {
+    app->m_game = round.game;
+    for (int seat = 0; seat < 4; ++seat) {
+      app->m_pad[seat] = round.pads[seat];
+      app->m_players[seat * 100 + 95] = static_cast<float>(round.scores[seat]);
+      app->m_players[seat * 100 + 99] = static_cast<float>(round.lives[seat]);
+    }
+    app->p_ScoreDisplay(1.0f);
+    if (endedFromPause) app->p_PauseAction(kEndRoundButton, false);
+    app->p_LoadMenu();
+  }
+  std::set<int> held() {
+    std::set<int> ids;
+    for (int id = 128; id < 224; ++id)
+      if (app->m_flags[id]) ids.insert(id);
+    return ids;
+  }
+  std::multiset<int> popups() {
+    std::multiset<int> ids;
+    for (int slot = 0; slot < 13; ++slot)
+      if (app->m_keyTimerB[slot] != 0) ids.insert(app->m_keyTimerA[slot]);
+    return ids;
+  }
+};
+
+}  // namespace
+
+TEST_F(BadgeTest, EveryBadgeIdHasANameAndADetailAndNothingElseDoes) {
   EXPECT_EQ(app->p_BadgeName(0).ToNarrow(), "Test Badge");
   EXPECT_EQ(app->p_BadgeDetail(0).ToNarrow(), "This is a Test Badge which has no purpose.");
-  for (int id : {-1, 1, 255}) {
-    EXPECT_TRUE(app->p_BadgeName(id).IsEmpty()) << id;
-    EXPECT_TRUE(app->p_BadgeDetail(id).IsEmpty()) << id;
+  std::set<std::string> names;
+  for (int id = -1; id < 256; ++id) {
+    bool badge = id >= 128 && id <= 187;
+    if (id == 0) continue;
+    EXPECT_EQ(!app->p_BadgeName(id).IsEmpty(), badge) << id;
+    EXPECT_EQ(!app->p_BadgeDetail(id).IsEmpty(), badge) << id;
+    if (badge) {
+      EXPECT_TRUE(names.insert(app->p_BadgeName(id).ToNarrow()).second) << "two badges named alike: " << id;
+    }
   }
 }
 
-TEST_F(SavedGameTest, PopupSlidesInStaysSlidesOutAndFreesItsSlot) {
+TEST_F(BadgeTest, RoundResultsAwardTheirGamesBadgesToPeopleOnly) {
+  struct Case {
+    const char* what;
+    Round round;
+    std::set<int> awarded;
+  };
+  const Case cases[] = {
+      {"a person wins A", {1, {kKeys, kCpu, kCpu, kCpu}, {500, 300, 200, 100}}, {kWinA, kFirstRound}},
+      {"a computer wins A", {1, {kKeys, kCpu, kCpu, kCpu}, {300, 500, 200, 100}}, {kFirstRound}},
+      {"a drawn round", {1, {kKeys, kCpu, kCpu, kCpu}, {500, 500, 200, 100}}, {kFirstRound}},
+      {"computers alone", {1, {kCpu, kCpu, kCpu, kCpu}, {500, 300, 200, 100}}, {}},
+      {"B won without a fall", {2, {kCpu, 1, kCpu, kCpu}, {90, 900, 80, 70}, {0, 3, 0, 0}},
+       {kWinB, kSureFooted, kFirstRound}},
+      {"B won after a fall", {2, {kCpu, 1, kCpu, kCpu}, {90, 900, 80, 70}, {0, 2, 0, 0}}, {kWinB, kFirstRound}},
+      {"a beaten person's 12 fish", {3, {kKeys, kCpu, kCpu, kCpu}, {12, 13, 0, 0}}, {kBigCatch, kFirstRound}},
+      {"a computer's 13 fish", {3, {kKeys, kCpu, kCpu, kCpu}, {11, 13, 0, 0}}, {kFirstRound}},
+      {"D won by five eggs", {4, {kKeys, kCpu, kCpu, kCpu}, {10, 5, 2, 0}}, {kWinD, kEggHoarder, kFirstRound}},
+      {"D won by four eggs", {4, {kKeys, kCpu, kCpu, kCpu}, {10, 6, 2, 0}}, {kWinD, kFirstRound}},
+      {"J won untouched", {10, {kKeys, kCpu, kCpu, kCpu}, {2000, 900, 80, 70}, {100, 0, 0, 0}},
+       {kWinJ, kNotAScratch, kFirstRound}},
+      {"J won with a hit taken", {10, {kKeys, kCpu, kCpu, kCpu}, {2000, 900, 80, 70}, {90, 0, 0, 0}},
+       {kWinJ, kFirstRound}},
+      {"four people", {3, {kKeys, 1, 2, 3}, {5, 4, 3, 2}}, {kWinC, kFirstRound, kFullHouse}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    restart();
+    finish(c.round);
+    EXPECT_EQ(held(), c.awarded);
+    EXPECT_EQ(popups(), std::multiset<int>(c.awarded.begin(), c.awarded.end()));
+  }
+}
+
+// A round ended from the pause menu counts for nothing; the next round counts again.
+// Each badge comes once, and the saved record brings them all back at the next start.
+TEST_F(BadgeTest, BadgesComeOnceAreKeptAcrossASaveAndLoadAndNotFromAnAbandonedRound) {
+  const Round won = {1, {kKeys, kCpu, kCpu, kCpu}, {500, 300, 200, 100}};
+  finish(won, true);
+  EXPECT_EQ(held(), std::set<int>{});
+  EXPECT_TRUE(popups().empty());
+
+  app->p_LoadGame_A();
+  finish(won);
+  EXPECT_EQ(held(), (std::set<int>{kWinA, kFirstRound}));
+  for (int slot = 0; slot < 13; ++slot) app->m_keyTimerB[slot] = 0;
+  finish(won);
+  EXPECT_EQ(held(), (std::set<int>{kWinA, kFirstRound}));
+  EXPECT_TRUE(popups().empty()) << "a badge already held comes without a popup";
+
+  restart();
+  EXPECT_EQ(held(), std::set<int>{});
+  std::string printed = load();
+  EXPECT_NE(printed.find("Badges Loaded"), std::string::npos);
+  EXPECT_EQ(held(), (std::set<int>{kWinA, kFirstRound}));
+  EXPECT_TRUE(app->m_flags[224]) << "game A remembered as played";
+  EXPECT_TRUE(popups().empty());
+}
+
+// Wins in a row from one seat held by one source; a computer's win, a draw or another
+// source in the seat starts the count again.
+TEST_F(BadgeTest, ThreeWinsInARowFromOneSeat) {
+  const std::array<int, 4> keysFirst = {kKeys, kCpu, kCpu, kCpu};
+  const std::array<int, 4> padFirst = {1, kCpu, kCpu, kCpu};
+  const std::array<int, 4> seatWins = {9, 1, 1, 1}, cpuWins = {1, 9, 1, 1}, drawn = {9, 9, 1, 1};
+  struct Step {
+    std::array<int, 4> pads, scores;
+    bool rolling;
+  };
+  const Step steps[] = {
+      {keysFirst, seatWins, false}, {keysFirst, seatWins, false}, {keysFirst, cpuWins, false},
+      {keysFirst, seatWins, false}, {keysFirst, drawn, false},    {keysFirst, seatWins, false},
+      {keysFirst, seatWins, false}, {padFirst, seatWins, false},  {padFirst, seatWins, false},
+      {padFirst, seatWins, true},
+  };
+  int n = 0;
+  for (const Step& step : steps) {
+    finish({5, step.pads, step.scores});
+    EXPECT_EQ(app->m_flags[kOnARoll], step.rolling) << "round " << n++;
+  }
+}
+
+// Winning each of the 26 games in turn: the calendar, the alphabet and (with the run of
+// wins, the first round and the 26 win badges) the collector's 30 all come with the
+// last game. Christmas Day and the party have badges of their own.
+TEST_F(BadgeTest, TheWholeCollectionChristmasAndTheParty) {
+  // Won by one point and with no lives left, so no game's other badge comes too.
+  for (int game = 1; game <= 26; ++game) {
+    finish({game, {kKeys, kCpu, kCpu, kCpu}, {2, 1, 1, 1}, {0, 0, 0, 0}});
+    bool last = game == 26;
+    EXPECT_EQ(app->m_flags[kFullCalendar], last) << game;
+    EXPECT_EQ(app->m_flags[kAlphabet], last) << game;
+    EXPECT_EQ(app->m_flags[kCollector], last) << game;
+  }
+  EXPECT_EQ(held().size(), 26u + 5u);
+
+  host->SetDate(2024, 12, 24, 12, 0, 0);
+  finish({1, {kKeys, kCpu, kCpu, kCpu}, {9, 1, 1, 1}});
+  EXPECT_FALSE(app->m_flags[kChristmas]);
+  host->SetDate(2024, 12, 25, 12, 0, 0);
+  finish({1, {kCpu, kCpu, kCpu, kCpu}, {9, 1, 1, 1}});
+  EXPECT_FALSE(app->m_flags[kChristmas]) << "computers alone";
+  finish({1, {kCpu, kCpu, kKeys, kCpu}, {9, 1, 1, 1}});
+  EXPECT_TRUE(app->m_flags[kChristmas]);
+
+  app->m_pad[1] = kCpu;
+  app->p_AwardPartyWin(1);
+  EXPECT_FALSE(app->m_flags[kParty]);
+  app->m_pad[1] = 2;
+  app->p_AwardPartyWin(1);
+  EXPECT_TRUE(app->m_flags[kParty]);
+  restart();
+  load();
+  EXPECT_TRUE(app->m_flags[kParty]) << "saved as it was given";
+}
+
+// Badges earned together queue up: the first slides in at once with a chime, each
+// next one 40 frames after the one before. The medal turns for 64 frames, then the
+// badge's own picture (image 81, frame id - 128) shows.
+TEST_F(BadgeTest, PopupsQueueSlideAndShowTheBadgesPicture) {
   app->p_CLS2D();
-  app->m_keyTimerA[2] = 0;
-  app->m_keyTimerB[2] = 1;
+  finish({2, {kCpu, 1, kCpu, kCpu}, {90, 900, 80, 70}, {0, 3, 0, 0}});
+  ASSERT_EQ(popups().size(), 3u);
+  EXPECT_EQ(app->m_keyTimerB[0], 1);
+  EXPECT_EQ(app->m_keyTimerB[1], -41);
+  EXPECT_EQ(app->m_keyTimerB[2], -81);
+  for (int frame = 0; frame < 45; ++frame) app->p_ShowBadges();
+  EXPECT_EQ(app->m_keyTimerB[0], 46);
+  EXPECT_EQ(app->m_keyTimerB[1], 6) << "the second shows 40 frames after the first";
+  EXPECT_EQ(app->m_keyTimerB[2], -36);
+
   struct Step {
     int timerBefore;
     float boxX;
-  } steps[] = {{1, -128}, {5, -64}, {9, 0}, {100, 0}, {231, -32}, {239, -160}};
+    float picture;  // image id drawn at the box's right end
+    float frame;
+  } steps[] = {{1, -128, 80, 2},       {5, -64, 80, 6},         {9, 0, 80, 10},          {62, 0, 80, 63},
+               {63, 0, 81, kWinB - 128}, {100, 0, 81, kWinB - 128}, {231, -32, 81, kWinB - 128},
+               {239, -160, 81, kWinB - 128}};
+  app->m_keyTimerA[2] = kWinB;
   for (const Step& step : steps) {
     app->m_keyTimerB[2] = step.timerBefore;
+    for (int slot : {0, 1}) app->m_keyTimerB[slot] = 0;
     app->m_drawCount = 0;
     app->p_ShowBadges();
     ASSERT_GT(app->m_drawCount, 0);
     EXPECT_EQ(app->m_drawList[0], kDrawRect);
     EXPECT_EQ(app->m_drawList[1], step.boxX) << "timer " << step.timerBefore;
     EXPECT_EQ(app->m_drawList[2], zr_TinselJumble_jscrh - 34 * 3);
+    const float* last = app->m_drawList.Data() + app->m_drawCount - kDrawEntrySize;
+    EXPECT_EQ(last[0], step.picture) << "timer " << step.timerBefore;
+    EXPECT_EQ(last[1], step.boxX + 144);
+    EXPECT_EQ(last[6], step.frame) << "timer " << step.timerBefore;
   }
   app->m_keyTimerB[2] = 240;
   app->m_drawCount = 0;
