@@ -197,6 +197,7 @@ void c_MyApp::p_MoveSnakeA(int p) {
     content = static_cast<float>(p + 1);
     life = m_players[row + kLength];
     m_players[row + kLength] += kPillGrowth;
+    p_BadgeFeat(p, m_players[row + kLength]);
     return;
   }
   content = static_cast<float>(p + 1);

@@ -416,6 +416,7 @@ void CloseLoop(c_MyApp& app, int p, int k, float x, float y) {
     const float* other = RowOf(app, q);
     if (q != p && !Tangled(other) && Inside(app, outline, count, other[kX], other[kY])) Tangle(app, q);
   }
+  app.p_BadgeFeat(p, static_cast<float>(caught));
   if (caught > 0) {
     app.p_PlaySFX(kCatchSound, 1 + 0.15f * (caught - 1), 1, 0);
     for (int i = 0; i < count; i += 2) {

@@ -2,7 +2,8 @@
 // of the people playing does what it asks, and a computer player never earns one. Most
 // are judged from a round's results as the round comes back to the menu (who won, the
 // scores, the lives left, which game); a round ended from the pause menu earns nothing.
-// The party reports its winner through p_AwardPartyWin. Each badge is given once, with a
+// A few are feats only the game sees, which it reports through p_BadgeFeat, and the
+// party reports its winner through p_AwardPartyWin. Each badge is given once, with a
 // popup, and kept in its game flag, which the saved record carries.
 #include <algorithm>
 #include <limits>
@@ -97,6 +98,14 @@ bool Grant(c_MyApp& app, int id) {
 
 void c_MyApp::p_AwardBadge(int id) {
   if (Grant(*this, id)) p_Save();
+}
+
+void c_MyApp::p_BadgeFeat(int player, float amount) {
+  if (player < 0 || player >= kSeats || !IsPerson(*this, player)) return;
+  for (int n = 0; n < kBadgeCount; ++n) {
+    const BadgeInfo& badge = zr_badges_At(n);
+    if (badge.game == m_game && badge.rule == BadgeRule::kFeat && amount >= badge.need) p_AwardBadge(badge.id);
+  }
 }
 
 void c_MyApp::p_AwardPartyWin(int seat) {

@@ -315,16 +315,18 @@ class c_MyApp : public c_App {
   void p_BadgesBox();
   int p_GC_PostScore(int game, int score);
   void p_GC_Badges();
-  // Earning badges (badge_awards.cpp, badges.cpp): a badge is given once, with a popup
-  // that waits its turn behind the others; p_AwardBadge also saves. The party reports
-  // its winning seat. The round's results are judged on the way back to the menu, unless
-  // the round was ended from the pause menu. The run of wins counts rounds won in a row
-  // from one seat by one source.
+  // Earning badges (badge_awards.cpp, badges.cpp): a badge is given
+  // once, with a popup that waits its turn behind the others; p_AwardBadge also saves.
+  // Games report the feats a badge asks for with p_BadgeFeat (a measure of player p's
+  // feat, such as the baubles one loop caught); the party reports its winning seat. A
+  // round's results are judged on its way back to the menu, unless it was ended from the
+  // pause menu. The run of wins counts rounds won in a row from one seat by one source.
   int m_roundEndedEarly = 0;
   int m_streakSeat = -1;
   int m_streakSource = 0;
   int m_streakWins = 0;
   void p_AwardBadge(int id);
+  void p_BadgeFeat(int player, float amount);
   void p_AwardPartyWin(int seat);
   void p_AwardRoundBadges();
   void p_QueueBadgePopup(int id);

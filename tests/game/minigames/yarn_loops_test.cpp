@@ -56,7 +56,8 @@ class YarnLoopsTest : public MinigameTest {
 // just above Red, which rolls down 2 pixels a frame. At x = 170 it crosses the oldest
 // stretch, closing a loop round x 170..250, y 120..200: baubles inside are caught, Blue
 // inside is tangled, and the trail winds in. A path that stops short of the trail or
-// passes beyond its end (x = 140) closes nothing.
+// passes beyond its end (x = 140) closes nothing. Red is the keyboard's, so three
+// baubles in one loop earn the badge for it.
 TEST_F(YarnLoopsTest, ALoopCatchesWhatIsInsideAndAnOpenTrailNothing) {
   struct Case {
     const char* what;
@@ -66,10 +67,13 @@ TEST_F(YarnLoopsTest, ALoopCatchesWhatIsInsideAndAnOpenTrailNothing) {
     int score;
     std::vector<bool> left;  // each bauble still on the rug afterwards
     bool blueTangled, wound;
+    bool tripleLoopBadge = false;
   };
   const Case cases[] = {
       {"closed round one", 170, 199.5f, {{210, 160}, {120, 160}}, 0, 1, {false, true}, false, true},
       {"closed round two", 170, 199.5f, {{210, 160}, {240, 130}, {210, 240}}, 0, 2, {false, false, true}, false, true},
+      {"closed round three", 170, 199.5f, {{210, 160}, {240, 130}, {200, 180}}, 0, 3, {false, false, false}, false, true,
+       true},
       {"closed round none", 170, 199.5f, {{300, 160}, {210, 230}}, 0, 0, {true, true}, false, true},
       {"closed round Blue", 170, 199.5f, {{210, 160}}, 200, 1, {false}, true, true},
       {"stops short", 170, 190, {{210, 160}}, 200, 0, {true}, false, false},
@@ -78,6 +82,9 @@ TEST_F(YarnLoopsTest, ALoopCatchesWhatIsInsideAndAnOpenTrailNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     start();
+    app->m_game = 25;
+    app->m_pad[0] = -1;
+    app->m_flags[177] = false;
     ball(0, c.headX, c.headY, 180);
     trail(0, {{166, 200}, {250, 200}, {250, 120}, {c.headX, 120}, {c.headX, c.headY - 4}});
     float laid = player(0, kPoints);
@@ -91,6 +98,7 @@ TEST_F(YarnLoopsTest, ALoopCatchesWhatIsInsideAndAnOpenTrailNothing) {
       EXPECT_EQ(player(1, kPoints), 0);
     }
     EXPECT_EQ(player(0, kPoints), c.wound ? 1 : laid);
+    EXPECT_EQ(app->m_flags[177], c.tripleLoopBadge);
   }
 }
 

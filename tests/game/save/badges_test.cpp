@@ -1,4 +1,4 @@
-// The badges: which round results award which badge, to people only and
+// The badges: which round results and game feats award which badge, to people only and
 // once each, the run of wins and the whole-collection badges, the popups that queue and
 // slide, and the badges kept in the saved record across a save and a load.
 #include <array>
@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int kKeys = -1, kCpu = 0;
-constexpr int kWinA = 128, kWinB = 130, kSureFooted = 131, kWinC = 132, kBigCatch = 133;
+constexpr int kKeys = -1, kCpu = 0, kIdle = -2;  // -2: a seat nobody steers, not a person
+constexpr int kWinA = 128, kPillsA = 129, kWinB = 130, kSureFooted = 131, kWinC = 132, kBigCatch = 133;
 constexpr int kWinD = 134, kEggHoarder = 135, kWinJ = 146, kNotAScratch = 147;
 constexpr int kFirstRound = 180, kFullHouse = 181, kOnARoll = 182, kChristmas = 183;
 constexpr int kFullCalendar = 184, kAlphabet = 185, kParty = 186, kCollector = 187;
@@ -189,6 +189,40 @@ TEST_F(BadgeTest, TheWholeCollectionChristmasAndTheParty) {
   restart();
   load();
   EXPECT_TRUE(app->m_flags[kParty]) << "saved as it was given";
+}
+
+// Anaconda Arena reports a snake's length after each pill; eight pills make 380. The
+// badge goes to a person's snake only, and is saved at once.
+TEST_F(BadgeTest, AGameReportsAFeatAndItsBadgeIsGivenAndSaved) {
+  struct Case {
+    int pad;
+    float lengthBefore;
+    bool awarded;
+  };
+  const Case cases[] = {{kKeys, 300, false}, {kIdle, 340, false}, {kKeys, 340, true}};
+  for (const Case& c : cases) {
+    restart();
+    app->m_game = 1;
+    app->p_LoadGame_A();
+    for (int seat = 0; seat < 4; ++seat) app->m_pad[seat] = kIdle;
+    app->m_pad[0] = c.pad;
+    // Red's head at (10, 10) heading right, a pill in the next cell, and a move due.
+    app->m_players[3] = 10, app->m_players[4] = 10, app->m_players[5] = 2, app->m_players[21] = c.lengthBefore;
+    app->m_grid[(11 + 10 * app->m_gridW) * 10] = 20;
+    app->m_grid[(11 + 10 * app->m_gridW) * 10 + 1] = 2400;
+    app->m_introTimer = 0;
+    app->m_players[20] = 6;
+    app->p_Game_A();
+    ASSERT_EQ(app->m_players[21], c.lengthBefore + 40) << "the pill was eaten";
+    EXPECT_EQ(app->m_flags[kPillsA], c.awarded) << c.pad << " " << c.lengthBefore;
+    restart();
+    load();
+    EXPECT_EQ(app->m_flags[kPillsA], c.awarded) << "saved";
+  }
+  app->m_game = 2;
+  app->m_pad[0] = kKeys;
+  app->p_BadgeFeat(0, 1000);
+  EXPECT_EQ(held(), std::set<int>{kPillsA}) << "Bumpy Bugs has no feat";
 }
 
 // Badges earned together queue up: the first slides in at once with a chime, each
