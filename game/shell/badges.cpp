@@ -1,5 +1,6 @@
 // Badges on screen: the names and details, the popups that slide in from the left when a
-// badge is earned, the scrolling panel that lists them, and the two hooks where a platform's score and achievement service would be told (this
+// badge is earned, the scrolling panel that lists every badge with its picture, and the
+// two hooks where a platform's score and achievement service would be told (this
 // platform has none). Popups earned together come one after another, each with a chime.
 #include <algorithm>
 
@@ -17,6 +18,14 @@ const int kBadgeAnimation = 80;  // image id of the turning medal
 const int kMedalFrames = 64;
 const int kBadgePictures = 81;  // image id of the badge pictures, frame = id - 128
 const int kChimeSound = 95;
+
+// The panel's rows.
+const float kListTop = 64;
+const float kRowHeight = 40;
+const float kListBottomMargin = 16;
+const int kIcons = 97;
+const int kCloseIcon = 9;
+const int kCloseSound = 99;
 }  // namespace
 
 String c_MyApp::p_BadgeID(int id) {
@@ -113,9 +122,55 @@ void c_MyApp::p_BadgesBox() {
   }
   if (m_touching && m_mouseX > 0.12f * width) m_badgeScrollTarget -= 1.5f * (m_mouseY - m_pressY);
   if (m_badgeScrollTarget > 0) m_badgeScrollTarget = 0;
+  // Nor does it scroll past the last row.
+  float listHeight = kListTop + kBadgeCount * kRowHeight + kListBottomMargin;
+  float lowest = height - listHeight < 0 ? height - listHeight : 0;
+  if (m_badgeScrollTarget < lowest) m_badgeScrollTarget = lowest;
 
   float remaining = m_badgeScrollTarget - m_badgeScroll;
   m_badgeScroll = (remaining > -6 && remaining < 6) ? m_badgeScrollTarget : m_badgeScroll + remaining / 6;
+
+  int held = 0;
+  for (int n = 0; n < kBadgeCount; ++n) held += m_flags[zr_badges_At(n).id] ? 1 : 0;
+  p_SetSize(2);
+  p_Text(width / 2, 24 + m_badgeScroll, String("Badges"));
+  p_SetSize(1);
+  p_Text(width / 2, 46 + m_badgeScroll, String(held) + String(" of ") + String(kBadgeCount) + String(" earned"));
+
+  // Only the rows on screen are drawn: all of them would overflow the draw list.
+  float left = 0.12f * width + 8;
+  for (int n = 0; n < kBadgeCount; ++n) {
+    float rowTop = kListTop + n * kRowHeight + m_badgeScroll;
+    if (rowTop + kRowHeight < 0 || rowTop > height) continue;
+    int id = zr_badges_At(n).id;
+    bool earned = m_flags[id];
+    // A badge not yet earned shows as a dark shape with its texts greyed.
+    if (earned)
+      p_SetCol(255, 255, 255, 1);
+    else
+      p_SetCol(40, 40, 70, 0.7f);
+    p_SetSize(0.5f);
+    p_DrawImg(kBadgePictures, left + 20, rowTop + kRowHeight / 2, static_cast<float>(id - kFirstBadge));
+    p_SetSize(1.5f);
+    if (earned)
+      p_SetCol(255, 215, 80, 1);
+    else
+      p_SetCol(150, 150, 170, 1);
+    p_Text(left + 40, rowTop + 12, p_BadgeName(id), 0, 1);
+    p_SetSize(1);
+    if (earned) p_SetCol(255, 255, 255, 1);
+    p_Text(left + 40, rowTop + 29, p_BadgeDetail(id), 0, 1);
+  }
+  p_ResetDraw();
+
+  p_SetSize(0.75f);
+  int closeHit = p_Button(kIcons, 0.88f * width - 18, 18, kCloseIcon);
+  p_ResetDraw();
+  if (closeHit && m_pointerLatch == 0) {
+    m_badgesOpen = 0;
+    m_pointerLatch = 1;
+    p_PlaySFX(kCloseSound);
+  }
 }
 
 int c_MyApp::p_GC_PostScore(int game, int score) {

@@ -83,6 +83,7 @@ void c_MyApp::p_Menu() {
   p_MenuJoin();
   p_MenuOptions();
   p_MenuParty();
+  p_MenuBadges();
 
   bool boxOpen = m_creditsOpen != 0 || m_optionsOpen != 0 || m_badgesOpen != 0;
   bool startPressed = p_PlayKeyAll(kFireA, 0) > 0 || p_PlayKeyAll(kFireD, 0) > 0;

@@ -315,7 +315,7 @@ class c_MyApp : public c_App {
   void p_BadgesBox();
   int p_GC_PostScore(int game, int score);
   void p_GC_Badges();
-  // Earning badges (badge_awards.cpp, badges.cpp): a badge is given
+  // Earning badges (badge_awards.cpp, badges.cpp, menu_badges.cpp): a badge is given
   // once, with a popup that waits its turn behind the others; p_AwardBadge also saves.
   // Games report the feats a badge asks for with p_BadgeFeat (a measure of player p's
   // feat, such as the baubles one loop caught); the party reports its winning seat. A
@@ -330,6 +330,7 @@ class c_MyApp : public c_App {
   void p_AwardPartyWin(int seat);
   void p_AwardRoundBadges();
   void p_QueueBadgePopup(int id);
+  void p_MenuBadges();
 
   // Game A, Anaconda Arena (minigames/anaconda_arena.cpp).
   void p_LoadGame_A();
