@@ -209,9 +209,7 @@ float c_InputDevice::p_MouseY() { return m__mouseY; }
 float c_InputDevice::p_TouchX(int index) { return index >= 0 && index < kTouchPoints ? m__touchX[index] : 0; }
 float c_InputDevice::p_TouchY(int index) { return index >= 0 && index < kTouchPoints ? m__touchY[index] : 0; }
 
-// The host numbers present pads from unit 0 upwards, so the units polled are the ones
-// with a pad.
-bool c_InputDevice::p_JoyPresent(int unit) { return unit >= 0 && unit < m__joyUnitsPolled; }
+bool c_InputDevice::p_JoyPresent(int unit) { return unit >= 0 && unit < kJoyUnits && (m__joyUnitsPresent >> unit & 1); }
 
 float c_InputDevice::p_JoyX(int index, int unit) {
   c_JoyState* state = joyState(unit);
