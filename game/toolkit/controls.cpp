@@ -197,7 +197,7 @@ int c_MyApp::p_PlayKey(int action, int mode, int source) {
   if (AnyVirtualButton(*this, *inputs, source)) return 1;
   if (keyboard && twoKeyboards) {
     for (const KeyboardPlayerKeys& keys : kKeyboardPlayerKeys) {
-      if (keys.action == action) return AnyKeyDown(source == kKeyboard ? keys.left : keys.right) ? 1 : 0;
+      if (keys.action == action) return AnyKeyPressed(source == kKeyboard ? keys.left : keys.right) ? 1 : 0;
     }
     return 0;
   }
