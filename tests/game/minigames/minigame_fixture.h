@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "game/shell/my_app.h"
+#include "runtime/input/input.h"
+#include "runtime/input/input_device.h"
 #include "tests/game/shell/running_game.h"
 
 class MinigameTest : public ::testing::Test {
@@ -27,9 +29,17 @@ class MinigameTest : public ::testing::Test {
     app->m_controls[kKeyboardControls + 1] = x;
     app->m_controls[kKeyboardControls + 2] = y;
   }
-  // Keyboard keys held down or let go: fire A is Z (90), fire B is X (88).
-  void hold(int key) { game.Press(key); }
-  void release(int key) { game.Release(key); }
+  // Keyboard keys held down or let go before a frame, as between two updates: the hits of
+  // the previous frame are over (a hit counts as a press only in its own update), and a
+  // key already down sends no second press.
+  void hold(int key) {
+    zr_input_device->p_EndUpdate();
+    if (!zr_input_KeyDown(key)) game.Press(key);
+  }
+  void release(int key) {
+    zr_input_device->p_EndUpdate();
+    game.Release(key);
+  }
   // Runs the game's frame routine, as the shell would while the round is not paused.
   void runFrames(void (c_MyApp::*frame)(), int count) {
     for (int n = 0; n < count; ++n) (app->*frame)();
