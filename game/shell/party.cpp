@@ -138,9 +138,11 @@ void c_MyApp::p_PartyNextRound() {
   p_PlaySFX(kStartSound);
 }
 
-// Everything that celebrates a won party starts here, once per party: the fanfare, and
-// the podium with its confetti on a sky cleared of the last round's particles.
+// Everything that celebrates a won party starts here, once per party: the winner's badge,
+// the fanfare, and the podium with its confetti on a sky cleared of the last round's
+// particles.
 void c_MyApp::p_PartyWon() {
+  p_AwardPartyWin(m_partyWinner);
   p_ResetParticles(kConfettiLimit);
   m_camX = 0;
   m_camY = 0;
@@ -181,8 +183,9 @@ bool c_MyApp::p_PartyBackInPause() {
   return true;
 }
 
-// Under "PAUSED": how to leave the party, or the question once back was pressed. The
-// question goes away with the pause menu.
+// Under "PAUSED" (and under the unplugged pad's line, when there is one): how to leave
+// the party, or the question once back was pressed. The question goes away with the pause
+// menu.
 void c_MyApp::p_PartyPauseHint() {
   if (m_partyOn == 0) return;
   if (m_pauseSel != 1) m_partyLeaveAsked = 0;
@@ -191,7 +194,7 @@ void c_MyApp::p_PartyPauseHint() {
   p_ResetDraw();
   p_SetSize(1.5f);
   float x = zr_TinselJumble_jscrw / 2 + 96;
-  float y = zr_TinselJumble_jscrh / 2 + 44;
+  float y = zr_TinselJumble_jscrh / 2 + (m_padLost != 0 ? 84 : 44);
   if (m_partyLeaveAsked != 0) {
     p_SetCol(255, 230, 80);
     p_Text(x, y, String("Leave the party?"));
