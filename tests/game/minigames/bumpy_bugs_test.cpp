@@ -1,6 +1,6 @@
 // Bumpy Bugs played frame by frame: bumps need speed and two bugs on the board, a bug
-// past the edge falls and drops back in until its last life parks it for good, the game
-// triples its pace once no human's bug is left, and nothing moves in the countdown.
+// past the edge falls and drops back in until its last life parks it for good, and the
+// game triples its pace once no human's bug is left.
 #include <cmath>
 
 #include "tests/game/minigames/minigame_fixture.h"
@@ -106,21 +106,6 @@ TEST_F(BumpyBugsTest, ThreeUpdatesAFrameOnceNoHumanIsLeft) {
     frame();
     EXPECT_NEAR(player(0, 1) - kCentreX, c.wantMoved, 1e-3) << c.what;
   }
-}
-
-TEST_F(BumpyBugsTest, ComputersWaitForTheCountdownAndTheRoundEndsWithOneBugLeft) {
-  seats(0, 0, 0, 0);
-  frame(159);
-  for (int p = 0; p < 4; ++p) EXPECT_EQ(player(p, 1), kCentreX - 90 + 60 * p);
-  frame(60);
-  EXPECT_NE(player(0, 1), kCentreX - 90) << "computers play once the countdown is over";
-
-  SetUp();
-  for (int p = 1; p < 4; ++p) player(p, 99) = 0;
-  frame(30);
-  EXPECT_EQ(app->m_roundOver, 0);
-  frame();
-  EXPECT_EQ(app->m_roundOver, 1) << "half a second after one bug is left";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Catching Fishies frame by frame: fish flee, turn back from walls and go to the lower
-// number of two catchers; computers chase only fish in the pool; the round's end.
+// number of two catchers; computers chase only fish still in the pool.
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
@@ -72,24 +72,6 @@ TEST_F(CatchingFishiesTest, ComputersChaseOnlyFishStillInThePool) {
       EXPECT_EQ(player(p, 4), c[3] > player(p, 2) ? 0.5f : -0.5f);
     }
   }
-}
-
-// Nobody moves during the countdown, whatever the stick says; the round ends 91 frames
-// after the last fish is caught.
-TEST_F(CatchingFishiesTest, CountdownHoldsPlayersAndTheRoundEndsAfterTheLastCatch) {
-  start(272, 240);
-  app->m_introTimer = 160;
-  seats(-1, 0, -2, -2);
-  keyboardStick(1, 1);
-  frames(160);
-  EXPECT_EQ(player(0, 1), 8);
-  EXPECT_EQ(player(1, 1), 12);
-  seats(-2, -2, -2, -2);
-  place(3, object(0, 1) + 5, object(0, 2));
-  int played = 0;
-  for (; app->m_roundOver == 0 && played < 1000; ++played) frames(1);
-  EXPECT_EQ(player(3, 95), 1);
-  EXPECT_EQ(played, 91);
 }
 
 }  // namespace

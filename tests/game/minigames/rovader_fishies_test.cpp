@@ -1,15 +1,13 @@
 // Rovader' Fishies frame by frame: flight before and after the world moves, the flap
-// that needs a release, the reach of a block, the field built column by column and the
-// computer's choice of a clear row.
-#include <set>
+// that needs a release, and the reach of a block.
 
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
 
-const int kX = 1, kY = 2, kVelocity = 4, kWantedHeight = 12, kRememberedRow = 13, kAlive = 99;
-const int kSpeed = 50, kOffset = 55, kDensity = 56;
+const int kX = 1, kY = 2, kVelocity = 4, kAlive = 99;
+const int kSpeed = 50, kOffset = 55;
 const float kRowHeight = 480.0f / 9;
 
 class RovaderFishiesTest : public MinigameTest {
@@ -70,45 +68,5 @@ TEST_F(RovaderFishiesTest, BlocksKillWithinTheirReach) {
     player(1, kY) = 4 * kRowHeight + c.dy;
     runFrames(&c_MyApp::p_Game_F, 1);
     EXPECT_EQ(player(1, kAlive) == 0, c.dies) << c.dx << "," << c.dy;
-  }
-}
-
-// Below density 0 a new column has one block at most, and at -12 most are empty; at 0
-// a second block waits in column 20 and joins the field with the next column.
-TEST_F(RovaderFishiesTest, FieldIsBuiltOneColumnAtATime) {
-  int empty = 0;
-  for (int shift = 0; shift < 420; ++shift) {
-    player(0, kDensity) = -12.1f;
-    playFrame(-31);
-    int blocks = 0;
-    for (int row = 0; row < 9; ++row) blocks += (block(row, 19) > 0) + (block(row, 20) > 0);
-    ASSERT_LE(blocks, 1);
-    empty += blocks == 0;
-  }
-  EXPECT_NEAR(empty, 420 * 12 / 21, 40);
-  block(3, 20) = 4;
-  player(0, kDensity) = 0;
-  playFrame(-31);
-  EXPECT_EQ(block(3, 19), 4) << "the waiting block joins the new column";
-}
-
-// Blocks in column 4 take their rows. The computer aims 16 pixels above a row whose own
-// and both neighbours' rows are free (two of three only when nothing better turns up),
-// tries its remembered row first and forgets it once where it is is safe.
-TEST_F(RovaderFishiesTest, ComputerChoosesAClearRow) {
-  struct Case { std::set<int> taken; int wantedRow, remembered; std::set<int> choices; };
-  const Case cases[] = {{{0, 1, 2, 3, 4, 8}, 3, -1, {6}}, {{3}, 3, -1, {5, 6, 7}}, {{1, 3, 5, 7}, 1, -1, {3, 5, 7}},
-                        {{5}, 5, 2, {2}},                 {{0, 8}, 4, 6, {-1}}};
-  for (const Case& c : cases) {
-    SetUp();
-    zr_random_Seed = 5;
-    seats(0, -2, -2, -2);
-    for (int row : c.taken) block(row, 4) = 1;
-    player(0, kWantedHeight) = c.wantedRow * kRowHeight;
-    player(0, kRememberedRow) = static_cast<float>(c.remembered);
-    playFrame();
-    int row = static_cast<int>(player(0, kRememberedRow));
-    EXPECT_TRUE(c.choices.count(row)) << "chose " << row;
-    EXPECT_FLOAT_EQ(player(0, kWantedHeight), row < 0 ? c.wantedRow * kRowHeight : row * kRowHeight - 16);
   }
 }
