@@ -1,7 +1,5 @@
 // Duelling Ostriches played frame by frame: who bops whom and what the egg costs, eggs
 // going to the first rider to touch them, and flying and landing over the joined edges.
-#include <cmath>
-
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
@@ -111,39 +109,6 @@ TEST_F(DuellingOstrichesTest, EggsGoToTheFirstRiderToTouchThem) {
     play(1);
     for (int p = 0; p < 2; ++p) EXPECT_EQ(player(p, kEggs), p == c.taker ? 1 : 0) << c.what << ", rider " << p;
     EXPECT_EQ(looseEggs(), c.eggLeft ? 1 : 0) << c.what;
-  }
-}
-
-// The layout's first ledge, its top and a rider's x over its middle.
-TEST_F(DuellingOstrichesTest, RidersFlyLandAndWrap) {
-  float left = object(0, 1), top = object(0, 2), middle = left + object(0, 3) / 2;
-  struct Case {
-    const char* what;
-    float x, y, vx, vy;
-    bool flapKey;
-    int frames;
-    float endX, endY;  // endX -1: not checked
-    int compareY;      // the end y is near (0), above (-1) or below (1) endY
-  } cases[] = {
-      {"falls onto a ledge and stands on it", middle, top - 60, 0, 0, false, 60, middle, top - 23, 0},
-      {"rises into a ledge and bonks its head", middle, top + 12 + 23 + 2, 0, -3, false, 1, -1, top + 12 + 23, 0},
-      {"runs off the right edge onto the left", kFieldW - 1, kFloorY, 2, 0, false, 1, 0.99f, kFloorY, 0},
-      {"a flap lifts it off the floor", 20, kFloorY, 0, 0, true, 10, -1, kFloorY - 8, -1},
-      {"the top of the screen knocks it down, dazed", 20, 25, 0, -3, true, 22, -1, 95, 1},
-  };
-  for (const Case& c : cases) {
-    SetUp();
-    seats(-1, -2, -2, -2);
-    place(0, c.x, c.y, c.vx, c.vy);
-    if (c.flapKey) hold(kFireAKey);
-    play(c.frames);
-    release(kFireAKey);
-    if (c.endX >= 0) {
-      EXPECT_NEAR(player(0, kX), c.endX, 0.2f) << c.what;
-    }
-    float y = player(0, kY);
-    EXPECT_TRUE(c.compareY == 0 ? std::fabs(y - c.endY) < 0.01f : (y - c.endY) * c.compareY > 0)
-        << c.what << ": y " << y << " against " << c.endY;
   }
 }
 

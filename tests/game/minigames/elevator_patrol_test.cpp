@@ -74,34 +74,6 @@ TEST_F(ElevatorPatrolTest, LiftsFollowTheirRiders) {
   }
 }
 
-// A one-frame press at shaft 1 on floor 4 brings the car up, unless someone stands in
-// it, a robot rides it, or the caller is not at the shaft.
-TEST_F(ElevatorPatrolTest, CallsBringOnlyFreeCars) {
-  const struct {
-    float callerOffset;
-    bool someoneAboard, robotAboard;
-    float carAfter;
-  } cases[] = {{0, false, false, 4}, {10, false, false, 4}, {30, false, false, 0},
-               {0, true, false, 0},  {0, false, true, 0}};
-  for (const auto& c : cases) {
-    start();
-    seats(-1, -2, -2, -2);
-    place(0, kShaftX[1] + c.callerOffset, 4);
-    if (c.someoneAboard) place(1, kShaftX[1], 0);
-    if (c.robotAboard) {
-      robot(kShaftX[1], 0, 1);
-      object(10, kRobotCar) = 2;
-      object(1, kCarRobot) = 11;
-      object(1, 5) = 1000;  // the robot's wait before the car leaves
-    }
-    wish(1);
-    frames(1);
-    wish(0);
-    frames(300);
-    EXPECT_EQ(object(1, kCarLevel), c.carAfter) << "caller " << c.callerOffset << " from the shaft";
-  }
-}
-
 // A robot touching a player in the corridor scatters up to three gems and stuns the
 // player; a player in an open car, one still blinking or one on another floor is safe,
 // and a robot waiting inside a car is no shelter.

@@ -1,5 +1,5 @@
 // Tank Warfare played frame by frame: where shells go and whom they hurt, the points,
-// and driving and firing by the stick.
+// and one shell per press.
 #include <vector>
 
 #include "runtime/random.h"
@@ -102,27 +102,8 @@ TEST_F(TankWarfareTest, HitsScoreForTheShooterOnly) {
   }
 }
 
-// Red faces up; the stick turns it 4 degrees a frame and it rolls at 1.44 x cos(what is
-// left of the turn) once within 60 degrees of the way pushed. Ice stops it up to a step
-// short of touching. One shell per press, 30 frames apart, three in flight.
-TEST_F(TankWarfareTest, StickTurnsDrivesAndFires) {
-  struct Case { const char* what; float stickX, stickY; int frames; float heading, x, y; } cases[] = {
-      {"inside the dead zone", 0.2f, 0.2f, 10, 0, Centre(8), Centre(7)},
-      {"turning to the right", 1, 0, 7, 28, Centre(8), Centre(7)},
-      {"rolling once within 60 degrees", 1, 0, 8, 32, Centre(8) + 0.404f, Centre(7) - 0.647f},
-      {"into the ice above", 0, -1, 300, 0, Centre(8), Centre(7) - 136 * 1.44f},
-  };
-  for (const Case& c : cases) {
-    SetUp();
-    seats(-1, -2, -2, -2);
-    clearArena();
-    place(0, 8, 7);
-    keyboardStick(c.stickX, c.stickY);
-    play(c.frames);
-    EXPECT_NEAR(player(0, kHeading), c.heading, 0.01f) << c.what;
-    EXPECT_NEAR(player(0, kX), c.x, 0.05f) << c.what;
-    EXPECT_NEAR(player(0, kY), c.y, 0.05f) << c.what;
-  }
+// Red on the keyboard: one shell per press, 30 frames apart, three in flight.
+TEST_F(TankWarfareTest, OneShellAPressAndThreeInFlight) {
   struct Presses { std::vector<int> frames; int shells; } presses[] = {
       {{0}, 1}, {{0, 10}, 1}, {{0, 35}, 2}, {{0, 35, 70, 105}, 3}};
   for (const Presses& c : presses) {

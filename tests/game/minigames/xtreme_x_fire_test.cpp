@@ -1,6 +1,5 @@
 // Xtreme X-Fire frame by frame: a bolt splits a ball in an X ahead of it and scores for
-// its shooter, a ball costs a player a life unless the player is safe, and the fire and
-// slide rules.
+// its shooter, and a ball costs a player a life unless the player is safe.
 #include <cmath>
 
 #include "runtime/random.h"
@@ -10,7 +9,7 @@ namespace {
 
 const int kKind = 0, kVelX = 3, kVelY = 4, kSize = 5;
 const int kX = 1, kY = 2, kDaze = 3, kGuard = 4, kScore = 95, kLives = 99;
-const int kMostBalls = 64, kFirstBolt = 100, kLastBolt = 147;
+const int kMostBalls = 64;
 const float kRadius[4] = {8, 12, 18, 26};
 const float kSpeed[4] = {2.8f, 2.2f, 1.7f, 1.3f};
 
@@ -92,40 +91,6 @@ TEST_F(XtremeXFireTest, BallsCostLivesUnlessThePlayerIsSafe) {
     EXPECT_EQ(player(0, kLives), c.livesAfter);
     EXPECT_EQ(player(0, kDaze) > 0, c.dazed);
     EXPECT_LT(object(0, kVelY), 0);
-  }
-}
-
-// Red on the keyboard (Yellow in one case) over 30 frames: bolts fired and the slide. A
-// press fires 7 frames after the last bolt, a held button every 14; nothing happens while
-// dazed or in the countdown; the rail stops 40 pixels from the corner.
-TEST_F(XtremeXFireTest, FireAndSlideRules) {
-  struct Case {
-    int seat, pressEvery, pressFor;
-    float stickX, stickY, daze;
-    int countdown, frames, bolts;
-    float moved;
-  };
-  const Case cases[] = {
-      {0, 30, 30, 0, 0, 0, 0, 30, 3, 0},    {0, 7, 1, 0, 0, 0, 0, 30, 5, 0},      {0, 6, 1, 0, 0, 0, 0, 30, 3, 0},
-      {0, 30, 30, 1, 0, 90, 0, 30, 0, 0},   {0, 30, 30, 1, 0, 0, 100, 30, 0, 0},  {0, 0, 0, 1, 0, 0, 0, 10, 0, 30},
-      {0, 0, 0, -1, 0, 0, 0, 200, 0, 40 - 272}, {2, 0, 0, 0, 1, 0, 0, 10, 0, 30},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "seat " << c.seat << ", press every " << c.pressEvery << ", daze " << c.daze);
-    start();
-    int sources[4] = {-2, -2, -2, -2};
-    sources[c.seat] = -1;
-    seats(sources[0], sources[1], sources[2], sources[3]);
-    player(c.seat, kDaze) = c.daze;
-    app->m_introTimer = c.countdown;
-    keyboardStick(c.stickX, c.stickY);
-    float start = player(c.seat, c.seat < 2 ? kX : kY);
-    for (int frame = 0; frame < c.frames; ++frame) {
-      fireA(c.pressEvery > 0 && frame % c.pressEvery < c.pressFor);
-      frames(1);
-    }
-    EXPECT_EQ(count(kFirstBolt, kLastBolt), c.bolts);
-    EXPECT_EQ(player(c.seat, c.seat < 2 ? kX : kY) - start, c.moved);
   }
 }
 

@@ -125,28 +125,4 @@ TEST_F(YarnLoopsTest, CrossingAnotherTrailSnipsItsOlderPart) {
   }
 }
 
-// Red's heading after frames of the keyboard stick: it turns 5 degrees a frame towards
-// the stick, rolls straight with the stick let go, runs along an edge it meets, turning
-// clockwise when it meets one head-on, and leaves a corner along the next edge.
-TEST_F(YarnLoopsTest, BallsTurnTowardsTheStickAndRunAlongTheEdges) {
-  const float cases[][7] = {
-      // x, y, heading, stick x, stick y, frames; heading afterwards
-      {200, 200, 0, 1, 0, 1, 5},     {200, 200, 0, 1, 0, 30, 90},  {200, 200, 0, -0.3f, 0.3f, 40, 225},
-      {200, 200, 30, 0, 0, 20, 30},  {10, 200, 270, 0, 0, 1, 0},   {10, 200, 300, 0, 0, 1, 0},
-      {10, 200, 240, 0, 0, 1, 180},  {534, 10, 45, 0, 0, 1, 180},  {10, 10, 315, 0, 0, 1, 90},
-      {100, 470, 180, 0, 0, 1, 270},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "at " << c[0] << "," << c[1] << " heading " << c[2]);
-    start();
-    seats(-1, -2, -2, -2);
-    ball(0, c[0], c[1], c[2]);
-    trail(0, {{c[0], c[1]}});
-    for (int n = 0; n < c[5]; ++n) keyboardStick(c[3], c[4]), frames(1);
-    EXPECT_NEAR(player(0, kHeading), c[6], 0.01f);
-    EXPECT_GE(player(0, kX), 10);
-    EXPECT_LE(player(0, kX), 534);
-  }
-}
-
 }  // namespace

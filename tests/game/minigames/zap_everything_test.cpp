@@ -1,6 +1,6 @@
-// Zap Everything played frame by frame: held fire shoots at a steady rate the way the
-// player walked, a touch kills the player and not the enemy, one enemy is one point,
-// enemies arrive from well off the arena, and players and bullets keep to it.
+// Zap Everything played frame by frame: a touch kills the player and not the enemy, one
+// enemy is one point, enemies arrive from well off the arena, and players and bullets
+// keep to it.
 #include <vector>
 
 #include "tests/game/minigames/minigame_fixture.h"
@@ -40,38 +40,6 @@ class ZapEverythingTest : public MinigameTest {
     }
   }
 };
-
-// The turret starts facing down and turns 10 degrees a frame towards the walk, firing as
-// it turns: the first bullet flies 10 degrees off down.
-TEST_F(ZapEverythingTest, HeldFireShootsEveryTwelveFramesTheWayThePlayerWalked) {
-  struct Case {
-    float stickX, stickY;
-    int frames, shots;
-    float firstVelX, firstVelY, lastVelX, lastVelY;
-  } cases[] = {
-      {1, 0, 36, 3, 1.0419f, 5.9088f, 6, 0},  // shots on frames 0, 12 and 24
-      {1, 0, 37, 4, 1.0419f, 5.9088f, 6, 0},
-      {0, 0, 49, 5, 0, 6, 0, 6},  // standing still keeps the facing
-      {-1, -1, 49, 5, -1.0419f, 5.9088f, -4.2426f, -4.2426f},
-      {1, 0, 49, 0, 0, 0, 0, 0},  // with slots 0..100 taken there is no bullet
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "stick " << c.stickX << "," << c.stickY << " frames " << c.frames);
-    start(-1);
-    skipCountdown();
-    if (c.shots == 0) fillPool(0, 100);
-    keyboardStick(c.stickX, c.stickY);
-    app->m_controls[kKeyboardControls + 7] = 1;  // fire A held
-    std::vector<int> shots;
-    watchArrivals(c.frames, 1, 9, [&](int i) { shots.push_back(i); });
-    ASSERT_EQ(static_cast<int>(shots.size()), c.shots);
-    if (shots.empty()) continue;
-    EXPECT_NEAR(object(shots.front(), 3), c.firstVelX, 1e-3);
-    EXPECT_NEAR(object(shots.front(), 4), c.firstVelY, 1e-3);
-    EXPECT_NEAR(object(shots.back(), 3), c.lastVelX, 1e-3);
-    EXPECT_NEAR(object(shots.back(), 4), c.lastVelY, 1e-3);
-  }
-}
 
 TEST_F(ZapEverythingTest, TouchesKillPlayersAndBulletsKillEnemies) {
   struct Case {
