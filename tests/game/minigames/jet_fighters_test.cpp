@@ -1,9 +1,7 @@
-// Jet Fighters played frame by frame: the rhythm of a held trigger, flight round the
-// wrapping sky, whom a bullet hurts and the computer pilots' choice of target. Whole
-// rounds, their end and the computers' play are checked by the rounds test.
+// Jet Fighters played frame by frame: flight round the wrapping sky, whom a bullet hurts
+// and the computer pilots' choice of target. Whole rounds, their end and the computers'
+// play are checked by the rounds test.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
@@ -32,24 +30,6 @@ class JetFightersTest : public MinigameTest {
 };
 
 }  // namespace
-
-// Holding fire shoots at once, then 20, 21, 22 ... frames apart; a frame without fire
-// restores the 20-frame interval for the shots after the next.
-TEST_F(JetFightersTest, HeldTriggerFiresInLengtheningBursts) {
-  struct Case { int releasedFrame; std::vector<int> shots; };  // released -1: held throughout
-  const Case cases[] = {{-1, {0, 20, 41, 63, 86}}, {30, {0, 20, 41, 61, 82}}};
-  for (const Case& c : cases) {
-    redAlone(-1, 100, 100, 90);
-    std::vector<int> shots;
-    for (int frame = 0; frame < 100; ++frame) {
-      app->m_controls[kKeyboardControls + 7] = frame != c.releasedFrame;  // fire A
-      float cooldown = player(0, 15);
-      app->p_Game_J();
-      if (player(0, 15) > cooldown) shots.push_back(frame);
-    }
-    EXPECT_EQ(shots, c.shots) << "released on frame " << c.releasedFrame;
-  }
-}
 
 TEST_F(JetFightersTest, FlightTurnsAndWrapsRoundTheSky) {
   struct Case { float x, y, heading, stick, wantX, wantY, wantHeading; };

@@ -1,5 +1,5 @@
-// Rovader' Fishies frame by frame: flight before and after the world moves, the flap
-// that needs a release, and the reach of a block.
+// Rovader' Fishies frame by frame: the flap that needs a release, and the reach of a
+// block.
 
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
@@ -27,22 +27,6 @@ class RovaderFishiesTest : public MinigameTest {
 };
 
 }  // namespace
-
-// Until the world moves there is no gravity, so nobody falls; the ceiling pushes down
-// 1 pixel a frame; at full speed gravity takes a fish off the bottom.
-TEST_F(RovaderFishiesTest, FlightBeforeAndAfterTheWorldMoves) {
-  struct Case { float y, speed; int intro, frames; float endY; bool alive; };
-  const Case cases[] = {{200, 0, 160, 100, 200, true}, {5, 0, 160, 3, 10, true}, {470, -4, 0, 11, 481, false}};
-  for (const Case& c : cases) {
-    SetUp();
-    player(0, kY) = c.y;
-    player(0, kSpeed) = c.speed;
-    app->m_introTimer = c.intro;
-    runFrames(&c_MyApp::p_Game_F, c.frames);
-    EXPECT_NEAR(player(0, kY), c.endY, 0.01f) << "from y " << c.y;
-    EXPECT_EQ(player(0, kAlive) > 0, c.alive) << "from y " << c.y;
-  }
-}
 
 TEST_F(RovaderFishiesTest, HoldingFlapsOnceAndEitherButtonNeedsReleasing) {
   seats(-1, -2, -2, -2);

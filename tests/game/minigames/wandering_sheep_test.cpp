@@ -1,5 +1,5 @@
 // Wandering Sheep played frame by frame: falling only into the sea, grass worn to cracks
-// and cracks to sea, the bleat's reach and recovery, and the nudge against a sheep's will.
+// and cracks to sea, and the bleat's reach and recovery.
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
@@ -8,9 +8,9 @@ namespace {
 const int kColumns = 32;
 const int kGround = 0, kGrass = 1, kCrackTimer = 2;
 const int kSea = 0, kMeadow = 1, kCracking = 2;
-const int kX = 1, kY = 2, kHeading = 3, kWillHeading = 4, kWillTimer = 5, kMood = 6, kKnockX = 7;
+const int kX = 1, kY = 2, kHeading = 3, kWillTimer = 5, kMood = 6, kKnockX = 7;
 const int kBleatTimer = 9, kStartle = 10, kScore = 95, kAlive = 99;
-const int kWalk = 0, kGraze = 1;
+const int kGraze = 1;
 
 class WanderingSheepTest : public MinigameTest {
  protected:
@@ -104,23 +104,6 @@ TEST_F(WanderingSheepTest, BleatStartlesSheepInReachAndMustRecover) {
   play(1);
   EXPECT_EQ(player(0, kBleatTimer), 179);
   release(kFireAKey);
-}
-
-// Pushed at a right angle to where it wants to go, a walking sheep gives way a degree a
-// frame while the push carries it along.
-TEST_F(WanderingSheepTest, NudgeBendsASheepAgainstItsWill) {
-  seats(-1, -2, -2, -2);
-  place(0, 12, 12);
-  player(0, kMood) = kWalk;
-  player(0, kHeading) = 0;
-  player(0, kWillHeading) = 0;
-  float startX = player(0, kX);
-  keyboardStick(1, 0);
-  play(60);
-  keyboardStick(0, 0);
-  EXPECT_GT(player(0, kHeading), 50);
-  EXPECT_LT(player(0, kHeading), 70);
-  EXPECT_GT(player(0, kX) - startX, 40);
 }
 
 }  // namespace
