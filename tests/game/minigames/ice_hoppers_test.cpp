@@ -29,15 +29,9 @@ class IceHoppersTest : public MinigameTest {
   // A dart in flight along row y (sideways, dx = +-1) or column x (dy = +-1), with its
   // middle a quarter of a floe short of floe (x, y).
   void dartAt(int slot, int x, int y, int dx, int dy) {
-    float tile = app->m_tileSize;
-    const float dart[8] = {2,
-                           app->m_gridX + (x + 0.5f - 0.25f * dx) * tile,
-                           app->m_gridY + (y + 0.5f - 0.25f * dy) * tile,
-                           static_cast<float>(dx),
-                           static_cast<float>(dy),
-                           0,
-                           100,
-                           static_cast<float>(dx != 0 ? y : x)};
+    float tile = app->m_tileSize, lane = static_cast<float>(dx != 0 ? y : x);
+    const float dart[8] = {2, app->m_gridX + (x + 0.5f - 0.25f * dx) * tile, app->m_gridY + (y + 0.5f - 0.25f * dy) * tile,
+                           static_cast<float>(dx), static_cast<float>(dy), 0, 100, lane};
     for (int field = 0; field < 8; ++field) object(slot, field) = dart[field];
   }
   void play(int frames) { runFrames(&c_MyApp::p_Game_I, frames); }
