@@ -1,11 +1,8 @@
 // Hectic Headers played frame by frame: when a held button jumps, who heads the bomb,
 // whom a blast reaches, and how the round ends with one runner left. The rounds test
 // plays whole rounds.
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "game/shell/virtual_screen.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {

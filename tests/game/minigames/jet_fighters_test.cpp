@@ -1,8 +1,6 @@
 // Jet Fighters played frame by frame: flight round the wrapping sky, whom a bullet hurts
 // and the computer pilots' choice of target. Whole rounds, their end and the computers'
 // play are checked by the rounds test.
-#include <gtest/gtest.h>
-
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 

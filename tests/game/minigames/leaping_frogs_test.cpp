@@ -3,7 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // Nightmare Paths frame by frame: who falls and what a fall costs, who takes a coin, and
 // whole rounds of computers on a path whose every run of stones leads on, crumbling or
 // not. The rounds test plays whole rounds through the runner.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
 

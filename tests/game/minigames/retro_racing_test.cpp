@@ -1,8 +1,6 @@
 // Retro Racing played frame by frame: the generated tracks, which waypoints count as
 // progress and laps, and a whole race beside an idle seat. Many seeds of whole rounds are
 // left to the rounds test.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 

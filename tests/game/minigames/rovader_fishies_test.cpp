@@ -1,7 +1,6 @@
 // Rovader' Fishies frame by frame: the flap that needs a release, and the reach of a
 // block.
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
