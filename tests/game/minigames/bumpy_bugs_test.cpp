@@ -86,11 +86,7 @@ TEST_F(BumpyBugsTest, FallsCostLivesAndTheLastOneParksTheBug) {
 // A bug sliding right at 5 across a frame: one update with a human's bug in play, three
 // once none is left (a human without lives no longer counts).
 TEST_F(BumpyBugsTest, ThreeUpdatesAFrameOnceNoHumanIsLeft) {
-  struct Case {
-    const char* what;
-    int fourthSeat;
-    float fourthLives, wantMoved;
-  } cases[] = {
+  struct Case { const char* what; int fourthSeat; float fourthLives, wantMoved; } cases[] = {
       {"keyboard bug in play", -1, 3, 4.9f},
       {"joystick bug in play", 1, 1, 4.9f},
       {"keyboard bug out of lives", -1, 0, 4.9f + 4.8f + 4.7f},

@@ -45,10 +45,7 @@ class ElevatorPatrolTest : public MinigameTest {
 // one floor, holding keeps the car going to the top, pushing against the travel turns it
 // back to the floor just passed, and opposite riders hold it still.
 TEST_F(ElevatorPatrolTest, LiftsFollowTheirRiders) {
-  struct Case {
-    int floor, firstWish, firstFrames, thenWish, thenFrames, joystick;
-    float carAfter;
-  };
+  struct Case { int floor, firstWish, firstFrames, thenWish, thenFrames, joystick; float carAfter; };
   const Case cases[] = {
       {0, 1, 1, 0, 0, 0, 1}, {0, 1, 400, 0, 0, 0, 5}, {0, -1, 400, 0, 0, 0, 0}, {4, -1, 40, 0, 0, 0, 2},
       {2, 1, 20, -1, 5, 0, 2}, {2, 1, 400, 0, 0, -1, 2},
@@ -78,11 +75,7 @@ TEST_F(ElevatorPatrolTest, LiftsFollowTheirRiders) {
 // player; a player in an open car, one still blinking or one on another floor is safe,
 // and a robot waiting inside a car is no shelter.
 TEST_F(ElevatorPatrolTest, RobotsKnockOutOnlyExposedPlayers) {
-  const struct {
-    float playerX, level, blink;
-    bool robotInCar;
-    float scoreBefore, scoreAfter;
-  } cases[] = {
+  const struct { float playerX, level, blink; bool robotInCar; float scoreBefore, scoreAfter; } cases[] = {
       {200, 2, 0, false, 5, 2},          {200, 2, 0, false, 1, 0},          {kShaftX[1], 0, 0, false, 4, 4},
       {200, 2, 50, false, 4, 4},         {200, 3, 0, false, 4, 4},          {kShaftX[1], 0, 0, true, 2, 0},
   };

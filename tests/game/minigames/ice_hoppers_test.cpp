@@ -83,13 +83,7 @@ TEST_F(IceHoppersTest, LandingClaimsTheFloeUnlessTheHopIsRefused) {
 // A dart crossing Red's floe at (4, 4): grounded, Red falls through and the floe turns
 // plain; high in a hop or blinking after coming up, the dart passes; other lanes miss.
 TEST_F(IceHoppersTest, DartsDropOnlyGroundedPlayersThroughTheIce) {
-  struct Case {
-    const char* what;
-    int dartX, dartY, dx, dy;
-    int fromX, toX;
-    float hop, safe;
-    bool falls;
-  } cases[] = {
+  struct Case { const char* what; int dartX, dartY, dx, dy; int fromX, toX; float hop, safe; bool falls; } cases[] = {
       {"standing, from the left", 4, 4, 1, 0, 4, 4, 0, 0, true},
       {"standing, from below", 4, 4, 0, -1, 4, 4, 0, 0, true},
       {"taking off for (5, 4)", 4, 4, 1, 0, 4, 5, 1, 0, true},

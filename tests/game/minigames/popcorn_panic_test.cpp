@@ -30,10 +30,7 @@ TEST_F(PopcornPanicTest, WholeRoundsKeepTheFieldsRules) {
   c_Sound* marker[14] = {};
   for (int id = 10; id <= 13; ++id) gc_assign(app->m_sounds[id], marker[id] = (new c_Sound)->m_new(new gxtkSample));
   // Red drives one way all round, through the field's edges, beside three computers.
-  struct Round {
-    unsigned seed;
-    float stickX, stickY;
-  } rounds[] = {{1, 1, 0.5f}, {7, -1, -0.5f}, {23, 0.5f, -1}};
+  struct Round { unsigned seed; float stickX, stickY; } rounds[] = {{1, 1, 0.5f}, {7, -1, -0.5f}, {23, 0.5f, -1}};
   for (const Round& round : rounds) {
     SCOPED_TRACE(round.seed);
     zr_random_Seed = round.seed;

@@ -1,7 +1,4 @@
-// Tank Warfare played frame by frame: where shells go and whom they hurt, the points,
-// and one shell per press.
-#include <vector>
-
+// Tank Warfare played frame by frame: where shells go, whom they hurt and who scores.
 #include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
@@ -12,7 +9,6 @@ const int kColumns = 16, kRows = 14, kContent = 0, kBlocked = 8, kFloor = 0, kIc
 const int kOwner = 0, kShellVx = 3;
 const int kX = 1, kY = 2, kHeading = 5, kShield = 8, kScore = 95, kAlive = 99;
 const int kWinTimer = 61;
-const int kFireA = 7;
 
 float Centre(int cell) { return cell * 32 + 16.0f; }
 
@@ -99,25 +95,6 @@ TEST_F(TankWarfareTest, HitsScoreForTheShooterOnly) {
     EXPECT_EQ(player(0, kAlive) == 0, c.wrecked) << c.what;
     EXPECT_EQ(player(1, kScore), c.points) << c.what;
     EXPECT_EQ(shellsInFlight(), 0) << c.what;
-  }
-}
-
-// Red on the keyboard: one shell per press, 30 frames apart, three in flight.
-TEST_F(TankWarfareTest, OneShellAPressAndThreeInFlight) {
-  struct Presses { std::vector<int> frames; int shells; } presses[] = {
-      {{0}, 1}, {{0, 10}, 1}, {{0, 35}, 2}, {{0, 35, 70, 105}, 3}};
-  for (const Presses& c : presses) {
-    SetUp();
-    seats(-1, -2, -2, -2);
-    clearArena();
-    place(0, 8, 7);
-    for (int frame = 0; frame < 110; ++frame) {
-      bool pressed = false;
-      for (int at : c.frames) pressed = pressed || (frame >= at && frame < at + 3);
-      app->m_controls[kKeyboardControls + kFireA] = pressed ? 1.0f : 0.0f;
-      play(1);
-    }
-    EXPECT_EQ(shellsInFlight(), c.shells) << "presses: " << c.frames.size();
   }
 }
 

@@ -90,12 +90,7 @@ TEST_F(UpsideDownsideTest, GemsAndRocksActOnlyWithinReach) {
 // and lands there; a held button flips once, and nothing flips in the air or in the
 // countdown.
 TEST_F(UpsideDownsideTest, AFlipCarriesAPlayerAcrossOncePerPress) {
-  struct Case {
-    const char* name;
-    float startY, gravity, stickY;
-    bool fireHeld, countdown;
-    float endY;
-  } cases[] = {
+  struct Case { const char* name; float startY, gravity, stickY; bool fireHeld, countdown; float endY; } cases[] = {
       {"fire on the floor", kFloorY, 1, 0, true, false, kCeilingY},
       {"fire on the ceiling", kCeilingY, -1, 0, true, false, kFloorY},
       {"stick up on the floor", kFloorY, 1, -1, false, false, kCeilingY},
