@@ -1,12 +1,17 @@
-// The real game on a headless host whose window size, date, pads and state file a test
-// chooses, started the way the program starts it: module globals (zrInit), the
-// application (zrMain), then the devices and the game's start-up. OpenAL plays into its
-// null backend. Without a state file the save is kept in memory, so no test reads
-// another's save.
+// The real game on a headless host whose window size, date, desktop, pads, data folder
+// and state file a test chooses, started the way the program starts it: module globals
+// (zrInit), the application (zrMain), then the devices and the game's start-up. OpenAL
+// plays into its null backend. Without a state file the save is kept in memory, so no
+// test reads another's save; without a data folder every picture and sound is missing.
 #pragma once
 
-#include <cstdlib>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +19,9 @@
 #include "host/app.h"
 #include "host/headless_game.h"
 #include "host/program_start.h"
+#include "runtime/audio/sound_decoding.h"
+#include "runtime/storage/data_paths.h"
+#include "runtime/storage/file_loading.h"
 #include "runtime/storage/state_file.h"
 
 class SizedHost : public ZrHeadlessGame {
@@ -27,6 +35,19 @@ class SizedHost : public ZrHeadlessGame {
   std::string stateFile;
   StateFileSystem* stateFileSystem = nullptr;
   String saved;
+  // The desktop's size (none when 0) and every window the game asked for.
+  struct WindowRequest {
+    int width, height, flags;
+  };
+  int desktopW = 1920;
+  int desktopH = 1080;
+  std::vector<WindowRequest> windowRequests;
+  // The folder whose data/ subfolder the game reads (the executable's folder), the data
+  // files asked for since the last TakeRequests, and files that read as missing.
+  std::string appDir;
+  std::vector<std::string> requests;
+  std::set<std::string> hidden;
+
   int GetDeviceWidth() override { return width; }
   int GetDeviceHeight() override { return height; }
   int SaveState(String state) override {
@@ -42,17 +63,79 @@ class SizedHost : public ZrHeadlessGame {
     for (int button = 0; button < buttons.Length(); ++button) buttons[button] = pads[port].count(button) > 0;
     return true;
   }
+  void SetDeviceWindow(int w, int h, int flags) override { windowRequests.push_back({w, h, flags}); }
+  ZrDisplayMode* GetDesktopMode() override {
+    if (desktopW == 0) return nullptr;
+    ZrDisplayMode* mode = new ZrDisplayMode;
+    mode->width = desktopW;
+    mode->height = desktopH;
+    return mode;
+  }
+  String PathToFilePath(String path) override {
+    return appDir.empty() ? path : zr_storage_ToFilePath(path, String(appDir.c_str()));
+  }
+  unsigned char* LoadImageData(String path, int* w, int* h, int* components) override {
+    FILE* file = OpenData(path);
+    if (!file) return nullptr;
+    unsigned char* pixels = zr_storage_DecodeImage(file, w, h, components);
+    std::fclose(file);
+    return pixels;
+  }
+  unsigned char* LoadAudioData(String path, int* length, int* channels, int* format, int* hertz) override {
+    FILE* file = OpenData(path);
+    if (!file) return nullptr;
+    unsigned char* samples = zr_audio_LoadAudioFile(file, path, length, channels, format, hertz);
+    std::fclose(file);
+    return samples;
+  }
+  std::vector<std::string> TakeRequests() {
+    std::vector<std::string> taken;
+    taken.swap(requests);
+    return taken;
+  }
+
+ private:
+  FILE* OpenData(const String& path) {
+    static const std::string kDataPrefix = "quillo://data/";
+    std::string name = path.ToNarrow();
+    if (name.rfind(kDataPrefix, 0) == 0) name = name.substr(kDataPrefix.size());
+    requests.push_back(name);
+    if (appDir.empty() || hidden.count(name)) return nullptr;
+    return OpenFile(path, "rb");
+  }
+};
+
+// A fresh folder of the test's own under /tmp.
+inline std::string TempFolder() {
+  char pattern[] = "/tmp/tj-game-XXXXXX";
+  return mkdtemp(pattern) ? pattern : "";
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// How the game starts: the window's size, the date, and the data folder (none: every
+// picture and sound missing, which is quick).
+struct GameStart {
+  int width = 640, height = 480;
+  int year = 2013, month = 12, day = 26;
+  std::string appDir;
 };
 
 struct RunningGame {
   SizedHost host;
   c_MyApp* app = nullptr;
 
-  RunningGame(int width = 640, int height = 480, int year = 2013, int month = 12, int day = 26) {
+  explicit RunningGame(const GameStart& start = GameStart()) {
     setenv("ALSOFT_DRIVERS", "null", 0);
-    host.width = width;
-    host.height = height;
-    host.SetDate(year, month, day, 12, 0, 0);
+    host.width = start.width;
+    host.height = start.height;
+    host.appDir = start.appDir;
+    host.SetDate(start.year, start.month, start.day, 12, 0, 0);
     zrInit();
     // Every test gets an application of its own; the program makes only one.
     zr_app__app = nullptr;
@@ -61,9 +144,22 @@ struct RunningGame {
     host.Run(0);
   }
 
+  // Another start of the program on the same host, as after quitting: a new application
+  // that loads the save.
+  void Restart() {
+    zr_app__app = nullptr;
+    zrMain();
+    app = static_cast<c_MyApp*>(zr_app__app);
+    app->p_OnCreate();
+  }
+
   // Steps until the loader has finished (it needs about 40 updates).
   void RunUntilLoaded() {
     for (int update = 0; update < 100 && app->m_loadSteps != 0; ++update) host.Run(1);
+  }
+  // Steps until the loader has finished and the menu panel has slid in.
+  void RunUntilMenu() {
+    for (int update = 0; update < 300 && (app->m_loadSteps != 0 || app->m_menuSlide < 0); ++update) host.Run(1);
   }
 
   // Loads the art, then sets up the given game as the menu would and runs the set-up
@@ -77,6 +173,30 @@ struct RunningGame {
 
   void Press(int key) { host.KeyEvent(1, key); }
   void Release(int key) { host.KeyEvent(2, key); }
+  void Step(int updates = 1) { host.Run(updates); }
+  // A press held for one update, then let go and one more update.
+  void Tap(int key) {
+    Press(key);
+    Step();
+    Release(key);
+    Step();
+  }
+  // The left button pressed at a point of the window for one update, then let go.
+  void Click(float x, float y) {
+    host.MouseEvent(6, 0, x, y);
+    host.MouseEvent(4, 0, x, y);
+    Step();
+    host.MouseEvent(5, 0, x, y);
+    Step();
+  }
+
+  // Loads the save and returns what the load printed.
+  std::string Load() {
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    app->p_Load();
+    return ::testing::internal::GetCapturedStdout();
+  }
 
   // The characters the last update drew with the font, in drawing order (spaces are not
   // drawn).
