@@ -1,7 +1,6 @@
-// The advent calendar and the texts the menu offers: which games are open on a date,
-// with the calendar as it came and with the Advent option, what a locked game tells the
-// players, the override keys, every game's titles, and the ordinal day names.
-#include <set>
+// The advent calendar: which games are open on a date, with the calendar as it came and
+// with the Advent option, what a locked game tells the players (the day it opens), and
+// the override keys.
 #include <string>
 #include <vector>
 
@@ -130,53 +129,4 @@ TEST_F(MenuTest, OverrideKeysSetHowManyGamesAreOpenOncePerPress) {
   app->m_menuGame = 3;
   Step();
   EXPECT_EQ(Text(app->m_gameTitle1), "Catching");
-}
-
-TEST(GameTexts, EveryNumberGivesItsTitlesAndOthersLeaveTheTextsAlone) {
-  c_MyApp app;
-  struct Case {
-    int n;
-    const char* title1;
-    const char* title2;
-    const char* description;
-  } cases[] = {
-      {1, "Anaconda", "Arena", "Gather up the pills\\n  to extend your Anaconda."},
-      {6, "Rovader'", "Fishies", "Flap as far as you can.\\n        Furthest Flapper Wins"},
-      {15, "Octagon", "Of Obstacles", "Fly around the Octagons\\n  but try not to get hit."},
-      {24, "Xtreme", "X-Fire", "Shoot the balls\\n   Don't let them hit you!"},
-      {26, "Zap", "Everything", "Destroy them all!\\n  Blast for your llfe."},
-      {27, "0", "0", ""},
-      {36, "9", "9", ""},
-  };
-  for (const Case& c : cases) {
-    app.p_GameID(c.n);
-    EXPECT_EQ(app.m_gameTitle1.ToNarrow(), c.title1) << c.n;
-    EXPECT_EQ(app.m_gameTitle2.ToNarrow(), c.title2) << c.n;
-    EXPECT_EQ(app.m_gameDesc.ToNarrow(), c.description) << c.n;
-  }
-  for (int n : {0, -1, 37, 62, 64, 1000}) {
-    app.p_GameID(9);
-    app.p_GameID(n);
-    EXPECT_EQ(app.m_gameTitle1.ToNarrow(), "Ice") << n;
-    EXPECT_EQ(app.m_gameDesc.ToNarrow(), "Jump on the ice\\n  and avoid the darts.") << n;
-  }
-  // Every game has its own titles.
-  std::vector<std::string> titles;
-  for (int n = 1; n <= 26; ++n) {
-    app.p_GameID(n);
-    titles.push_back(app.m_gameTitle1.ToNarrow() + " " + app.m_gameTitle2.ToNarrow());
-    EXPECT_FALSE(app.m_gameDesc.IsEmpty()) << n;
-  }
-  EXPECT_EQ(std::set<std::string>(titles.begin(), titles.end()).size(), 26u);
-}
-
-TEST(GameTexts, OrdinalDayNames) {
-  c_MyApp app;
-  struct Case {
-    int n;
-    const char* name;
-  } cases[] = {{1, "1st"},   {2, "2nd"},   {3, "3rd"},   {4, "4th"},   {11, "11th"}, {12, "12th"},
-               {13, "13th"}, {20, "20th"}, {21, "21st"}, {22, "22nd"}, {23, "23rd"}, {24, "24th"},
-               {26, "26th"}, {0, ""},      {27, ""},     {31, ""},     {-1, ""},     {-21, ""}};
-  for (const Case& c : cases) EXPECT_EQ(app.p_Nth(c.n).ToNarrow(), c.name) << c.n;
 }
