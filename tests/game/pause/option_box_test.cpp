@@ -2,18 +2,11 @@
 // tune, the mode shown without music, one choice per press and none while the box
 // moves, the row walk, closing (and saving), the credits, iCade, keyboard players and
 // calendar rows, and the fullscreen switch from its row and from F11.
-#include <sys/stat.h>
-
 #include <vector>
 
 #include "tests/game/pause/pause_fixture.h"
 
 namespace {
-
-bool StateFileWritten() {
-  struct stat info;
-  return stat(".quillostate", &info) == 0;
-}
 
 TEST_F(PauseTest, SoundRowCyclesAndStopsTheTuneWhereThereIsNoMusic) {
   struct Case {
@@ -92,7 +85,7 @@ TEST_F(PauseTest, TheBackControlClosesTheBoxAndSaves) {
   std::vector<Case> cases = {{"fire A", kKeyFireA}, {"fire B", kKeyFireB}, {"fire F", kKeyFireF},
                              {"back", kKeyEsc},     {"gear", 0}};
   for (const Case& c : cases) {
-    ASSERT_EQ(unlink(".quillostate") == 0 || !StateFileWritten(), true);
+    host->saved = String();
     app->m_optionsOpen = 0;
     app->m_optionsSlide = 0;
     openOptions();
@@ -102,7 +95,7 @@ TEST_F(PauseTest, TheBackControlClosesTheBoxAndSaves) {
     else
       click(100, 60);
     EXPECT_EQ(app->m_optionsOpen, 0) << c.how;
-    EXPECT_TRUE(StateFileWritten()) << c.how;
+    EXPECT_FALSE(host->saved.IsEmpty()) << c.how;
     EXPECT_EQ(app->m_settings[kSoundMode], 1) << c.how;
   }
   step(40);
@@ -185,7 +178,7 @@ TEST_F(PauseTest, FullscreenFollowsTheRowAndF11) {
       {"F11 without a desktop", 0, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
-    host->requests.clear();
+    host->windowRequests.clear();
     host->desktopW = c.desktopW;
     if (c.how[0] == 'r') {
       app->m_optionsOpen = 0;
@@ -198,13 +191,13 @@ TEST_F(PauseTest, FullscreenFollowsTheRowAndF11) {
     }
     EXPECT_EQ(app->m_fullscreen, c.expectedFullscreen) << c.how;
     if (c.width == 0) {
-      EXPECT_TRUE(host->requests.empty()) << c.how;
+      EXPECT_TRUE(host->windowRequests.empty()) << c.how;
       continue;
     }
-    ASSERT_EQ(host->requests.size(), 1u) << c.how;
-    EXPECT_EQ(host->requests[0].width, c.width) << c.how;
-    EXPECT_EQ(host->requests[0].height, c.height) << c.how;
-    EXPECT_EQ(host->requests[0].flags, c.flags) << c.how;
+    ASSERT_EQ(host->windowRequests.size(), 1u) << c.how;
+    EXPECT_EQ(host->windowRequests[0].width, c.width) << c.how;
+    EXPECT_EQ(host->windowRequests[0].height, c.height) << c.how;
+    EXPECT_EQ(host->windowRequests[0].flags, c.flags) << c.how;
   }
 }
 
