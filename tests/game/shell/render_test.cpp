@@ -31,7 +31,7 @@ TEST(ShellRender, FitsTheVirtualScreenToTheWindow) {
   for (const Case& c : cases) {
     std::string name = std::to_string(c.width) + "x" + std::to_string(c.height) + " overscan " +
                        std::to_string(static_cast<int>(c.overscan));
-    RunningGame game(c.width, c.height);
+    RunningGame game({c.width, c.height});
     zr_TinselJumble_overscan = c.overscan;
     game.host.RenderGame();
     c_MyApp* app = game.app;
@@ -45,7 +45,7 @@ TEST(ShellRender, FitsTheVirtualScreenToTheWindow) {
 }
 
 TEST(ShellRender, AWindowWithoutAreaKeepsTheLastFit) {
-  RunningGame game(1280, 720);
+  RunningGame game({1280, 720});
   game.host.RenderGame();
   game.host.width = 0;
   game.host.height = 0;
@@ -84,7 +84,7 @@ TEST(ShellRender, ReplaysEveryEntryKindInWindowPixels) {
   RecordingGlScope scope;
   scope.gl.windowWidth = 1280;
   scope.gl.windowHeight = 720;
-  RunningGame game(1280, 720);
+  RunningGame game({1280, 720});
   game.RunUntilLoaded();
   c_MyApp* app = game.app;
   gxtkSurface* pixels = zr_graphics_device->CreateSurface(8, 8);
@@ -148,7 +148,7 @@ TEST(ShellRender, OverscanShiftsTheReplayIntoTheMargin) {
   RecordingGlScope scope;
   scope.gl.windowWidth = 1280;
   scope.gl.windowHeight = 720;
-  RunningGame game(1280, 720);
+  RunningGame game({1280, 720});
   zr_TinselJumble_overscan = 32;
   c_MyApp* app = game.app;
   app->m_drawCount = 0;

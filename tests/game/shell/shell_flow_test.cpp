@@ -4,13 +4,13 @@
 // button and pointer, focus changes, and the pointer in virtual pixels.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "game/shell/globals.h"
 #include "game/shell/virtual_screen.h"
 #include "running_game.h"
-#include "runtime/random.h"
 
 namespace {
 
@@ -18,12 +18,9 @@ constexpr int kEscape = 27;
 constexpr int kSpace = 32;
 constexpr int kRightArrow = 39;
 constexpr int kKeyV = 86;
-
-// The generator after seeding from a date and skipping the eleven discarded numbers.
-void SeedFromDate(int year, int month, int day) {
-  zr_random_Seed = static_cast<uint32_t>(day + 10 * month + 20 * year);
-  for (int draw = 0; draw < 11; ++draw) zr_random_Rnd();
-}
+constexpr int kDelete = 46;
+constexpr int kBackspace = 8;
+constexpr int kF2 = 113;
 
 TEST(ShellStart, ResetsTheTablesAndEntersTheMenuWithTheLoader) {
   RunningGame game;
@@ -41,30 +38,34 @@ TEST(ShellStart, ResetsTheTablesAndEntersTheMenuWithTheLoader) {
   EXPECT_EQ(zr_app__updateRate, 60);
 }
 
+// Up to Christmas the menu opens on the next day's door (and November 2016 on the
+// first); on other days on a game drawn from the date, the same all day long.
 TEST(ShellStart, OffersTheGameOfTheDate) {
   struct Case {
     int year, month, day;
-    int expected;  // 0: the game drawn from the date's seed
+    int expected;  // 0: drawn from the date
   };
   const std::vector<Case> cases = {
-      {2013, 12, 1, 2}, {2031, 12, 1, 2},  {2013, 12, 25, 26}, {2020, 12, 24, 25},
-      {2016, 11, 5, 1}, {2016, 11, 30, 1}, {2013, 12, 26, 0},  {2024, 12, 31, 0},
-      {2016, 10, 5, 0}, {2017, 11, 5, 0},  {2025, 7, 14, 0},
+      {2013, 12, 1, 2}, {2031, 12, 1, 2}, {2013, 12, 25, 26}, {2020, 12, 24, 25}, {2016, 11, 5, 1},
+      {2016, 11, 30, 1}, {2013, 12, 26, 0}, {2024, 12, 31, 0}, {2016, 10, 5, 0}, {2017, 11, 5, 0}, {2025, 7, 14, 0},
   };
+  std::set<int> drawn;
   for (const Case& c : cases) {
     std::string date = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
-    RunningGame game(640, 480, c.year, c.month, c.day);
-    uint32_t seedAfterStart = zr_random_Seed;
-    SeedFromDate(c.year, c.month, c.day);
-    if (c.year == 2016 && c.month == 11) {
-      EXPECT_EQ(seedAfterStart, zr_random_Seed) << date << ": no number is drawn for the first game";
+    GameStart start;
+    start.year = c.year, start.month = c.month, start.day = c.day;
+    int offered = RunningGame(start).app->m_menuGame;
+    if (c.expected != 0) {
+      EXPECT_EQ(offered, c.expected) << date;
+      continue;
     }
-    int expected = c.expected;
-    if (expected == 0) expected = 1 + static_cast<int>(25 * zr_random_Rnd());
-    EXPECT_EQ(game.app->m_menuGame, expected) << date;
-    EXPECT_GE(game.app->m_menuGame, 1) << date;
-    EXPECT_LE(game.app->m_menuGame, 26) << date;
+    EXPECT_GE(offered, 1) << date;
+    EXPECT_LE(offered, 26) << date;
+    start.width = 800;  // later the same day
+    EXPECT_EQ(RunningGame(start).app->m_menuGame, offered) << date;
+    drawn.insert(offered);
   }
+  EXPECT_GT(drawn.size(), 1u) << "other days do not all offer the same game";
 }
 
 TEST(ShellLoader, AResizeHoldsBackTheScreenUntilTheArtIsReloaded) {
@@ -159,19 +160,23 @@ TEST(ShellModes, ReturnToMenuAndTheSplashFinishInOneUpdate) {
   EXPECT_EQ(game.app->m_bgR, 0) << "the reload's black screen replaces the splash colour";
 }
 
+// The back keys (Esc, Delete, Backspace) pause a round and back out of the pause menu
+// again; fire D and the pause icon only pause.
 TEST(ShellPause, KeysAndThePauseIconPauseARunningGame) {
   struct Case {
     std::string how;
-    int key;           // 0: a click instead
+    int key;  // 0: a click instead
     float clickX, clickY;
-    bool pauses;
+    bool pauses, backsOut;
   };
   const std::vector<Case> cases = {
-      {"escape", kEscape, 0, 0, true},
-      {"fire D", kKeyV, 0, 0, true},
-      {"click on the icon", 0, 10, 10, true},
-      {"click beside the icon", 0, 100, 100, false},
-      {"a key that does nothing", kSpace, 0, 0, false},
+      {"escape", kEscape, 0, 0, true, true},
+      {"delete", kDelete, 0, 0, true, true},
+      {"backspace", kBackspace, 0, 0, true, true},
+      {"fire D", kKeyV, 0, 0, true, false},
+      {"click on the icon", 0, 10, 10, true, false},
+      {"click beside the icon", 0, 100, 100, false, false},
+      {"a key that does nothing", kSpace, 0, 0, false, false},
   };
   for (const Case& c : cases) {
     RunningGame game;
@@ -197,18 +202,53 @@ TEST(ShellPause, KeysAndThePauseIconPauseARunningGame) {
     EXPECT_EQ(app->m_players[1], x) << c.how;
     EXPECT_EQ(app->m_introTimer, introTimer) << c.how;
     EXPECT_EQ(SpriteOf(app, 0), nullptr) << c.how;
+    if (!c.backsOut) continue;
+
+    game.Release(kRightArrow);
+    game.Release(c.key);
+    game.Step(20);
+    game.Tap(c.key);
+    for (int update = 0; update < 50 && app->m_paused == 1; ++update) game.Step();
+    EXPECT_EQ(app->m_paused, 0) << c.how << " backs out of the pause menu";
   }
 }
 
-TEST(ShellFocus, SuspendingDuringAGameComesBackPausedButNotInTheMenu) {
+// F2 clears the screen of the score panel and the pause icon, and brings them back.
+TEST(ShellHud, F2HidesTheScorePanelAndThePauseIconAndBringsThemBack) {
+  RunningGame game;
+  game.host.SetRendering(true);
+  game.StartRound(3);  // Catching Fishies keeps the score on the panel
+  game.Step(200);
+  c_MyApp* app = game.app;
+  auto pauseIconShown = [app] {
+    for (int at = 0; at + kDrawEntrySize <= app->m_drawCount; at += kDrawEntrySize)
+      if (app->m_drawList[at] == 97 && app->m_drawList[at + 6] == 0) return true;
+    return false;
+  };
+  ASSERT_TRUE(pauseIconShown());
+  ASSERT_EQ(app->m_panelWidth, 96);
+  game.Tap(kF2);
+  EXPECT_FALSE(pauseIconShown());
+  EXPECT_EQ(app->m_panelWidth, 0);
+  game.Click(16, 16);
+  EXPECT_EQ(app->m_paused, 0) << "no icon to touch";
+  game.Tap(kF2);
+  EXPECT_TRUE(pauseIconShown());
+  EXPECT_EQ(app->m_panelWidth, 96);
+}
+
+// Losing the focus also saves, so a player who closes the laptop keeps today's scores.
+TEST(ShellFocus, SuspendingSavesAndDuringAGameComesBackPausedButNotInTheMenu) {
   for (int mode : {10, 11, 1, 2}) {
     RunningGame game;
     game.RunUntilLoaded();
     c_MyApp* app = game.app;
     app->m_mode = mode;
     app->m_vbutton[3] = 2;
+    app->m_highscores[30] = 4321;
     zr_TinselJumble_iCadeControls = 1;
     game.host.SuspendGame();
+    EXPECT_NE(game.host.saved.ToNarrow().find("4321"), std::string::npos) << mode << ": saved on losing the focus";
     EXPECT_EQ(game.host.UpdateRate(), 5) << mode;
     EXPECT_EQ(app->m_vbutton[3], 0) << mode;
     EXPECT_EQ(zr_TinselJumble_iCadeControls, 0) << mode;
@@ -229,7 +269,7 @@ TEST(ShellPointer, DevicePixelsBecomeVirtualPixels) {
   // 1280 x 720: scale 2 without overscan; with 32 pixels the scale is 1.9 and the top
   // margin 32 x 720 / 1280 = 18.
   for (const Case& c : {Case{0, 100, 50}, Case{32, 88, 43}}) {
-    RunningGame game(1280, 720);
+    RunningGame game({1280, 720});
     zr_TinselJumble_overscan = c.overscan;
     game.host.SetRendering(true);
     game.RunUntilLoaded();
@@ -259,28 +299,6 @@ TEST(ShellPointer, DevicePixelsBecomeVirtualPixels) {
     EXPECT_EQ(app->m_touchDown[0], 0) << c.overscan;
     EXPECT_EQ(app->m_pointerLatch, 0) << c.overscan;
   }
-}
-
-TEST(ShellGlobals, TheCreditTextHasItsFiftySevenLines) {
-  zrInit();
-  Array<String> lines = zr_TinselJumble_CreditText;
-  ASSERT_EQ(lines.Length(), 57);
-  EXPECT_TRUE(lines[0].IsEmpty());
-  EXPECT_EQ(lines[56].ToNarrow(), "End");
-  std::vector<std::string> headings;
-  int separators = 0;
-  for (int i = 0; i < 56; ++i) {
-    std::string line = lines[i].ToNarrow();
-    if (line == "-=-=-") {
-      ++separators;
-      EXPECT_TRUE(lines[i - 1].IsEmpty() && lines[i + 1].IsEmpty()) << "line " << i;
-    }
-    if (line == "Graphics" || line == "Audio" || line == "Thanks to") headings.push_back(line);
-  }
-  EXPECT_EQ(separators, 4) << "five sections";
-  EXPECT_EQ(headings, (std::vector<std::string>{"Graphics", "Audio", "Thanks to"}));
-  EXPECT_EQ(zr_random_Seed, 1234u);
-  EXPECT_EQ(zr_TinselJumble_HasMusicStream, 1);
 }
 
 }  // namespace
