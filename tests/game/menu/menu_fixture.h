@@ -23,6 +23,8 @@ enum Key : int {
   kLowerKey = 'B',   // fire E
   kRaiseKey = 'O',   // fire F
   kEscape = 27,
+  kDelete = 46,
+  kBackspace = 8,
 };
 
 constexpr int kMouseDown = 4;

@@ -2,6 +2,7 @@
 // two) and joysticks, moving the offered game with a held direction that repeats ever
 // sooner, touching a tile, the credits button, opening the options, and back, which
 // quits unless it is closing a box.
+#include <string>
 #include <vector>
 
 #include "menu_fixture.h"
@@ -182,16 +183,29 @@ TEST_F(MenuTest, TouchingATileColumnOffersThatGame) {
   }
 }
 
-TEST_F(MenuTest, CreditsButtonOpensTheBoxAndBackClosesItWithoutQuitting) {
+// Each back key (Esc, Delete, Backspace) closes a box without quitting.
+TEST_F(MenuTest, CreditsButtonOpensTheBoxAndEachBackKeyClosesItWithoutQuitting) {
   StartOn(2013, 12, 26);
-  host->MouseEvent(kMouseDown, 0, 570, 32);
-  Step();
-  host->MouseEvent(kMouseUp, 0, 570, 32);
-  Step();
-  EXPECT_EQ(app->m_creditsOpen, 1);
-  Tap(kEscape);
-  EXPECT_EQ(app->m_creditsOpen, 0);
-  EXPECT_EQ(app->m_mode, 1);
+  for (int key : {kEscape, kDelete, kBackspace}) {
+    game->Click(570, 32);
+    ASSERT_EQ(app->m_creditsOpen, 1) << key;
+    Step(30);
+    Tap(key);
+    EXPECT_EQ(app->m_creditsOpen, 0) << key;
+    EXPECT_EQ(app->m_mode, 1) << key;
+    Step(30);
+  }
+}
+
+// The Best: line under the offered game shows that game's own top score.
+TEST_F(MenuTest, BestLineShowsTheOfferedGamesTopScore) {
+  StartOn(2013, 12, 26);
+  for (int game = 1; game <= 26; ++game) app->m_highscores[(game - 1) * 10] = 1000 + game;
+  for (int game : {1, 2, 13, 25, 26}) {
+    app->m_menuGame = game;
+    Step();
+    EXPECT_NE(this->game->DrawnText().find("Best:" + std::to_string(1000 + game)), std::string::npos) << game;
+  }
 }
 
 TEST_F(MenuTest, DraggingSidewaysIsNotAPressOfTheCreditsButton) {
