@@ -172,10 +172,3 @@ void c_MyApp::p_BadgesBox() {
     p_PlaySFX(kCloseSound);
   }
 }
-
-int c_MyApp::p_GC_PostScore(int game, int score) {
-  (void)game, (void)score;
-  return 0;
-}
-
-void c_MyApp::p_GC_Badges() {}

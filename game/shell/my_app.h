@@ -216,7 +216,6 @@ class c_MyApp : public c_App {
   void p_ResetStars(int n);
   void p_DoStars(float dx, float dy);
   void p_DoSnow(float dx, float dy);
-  void p_DoStarfield(float speed);
 
   // Shapes and images (draw_list.cpp).
   void p_DrawImg(int id, float x, float y, float frame = 0);
@@ -228,7 +227,6 @@ class c_MyApp : public c_App {
 
   // Text (text.cpp, glyphs.cpp, rstr.cpp).
   void p_Text(float x, float y, const String& text, float alignX = 1, float alignY = 1);
-  String p_rstr(int value, int width, const String& pad);
 
   // Playfield: grid geometry (grid.cpp), object pool (objects.cpp), player start
   // (players.cpp), bit flags (flags.cpp), random whole numbers (random_pick.cpp), turn
@@ -239,8 +237,6 @@ class c_MyApp : public c_App {
   int p_FreeObjB(int n);
   void p_AddDragonLand(int x, int y);
   void p_Start(int p, int x, int y);
-  int p_GetFlag(int value, int bit);
-  int p_SetFlag(int value, int bit, int state);
   int p_Rand(float lo, float hi);
   int m_WhichWayDoIGo(float a, float b, int lo, int hi);
   void p_SeekLocale(int tx, int ty, int w, int h, int stride, int steps);
@@ -277,10 +273,8 @@ class c_MyApp : public c_App {
   void p_DoControls();
   void p_iCade(int on);
   int p_Button(int image, float x, float y, int frame);
-  int p_Button0(int image, float x, float y, int frame);
   int p_Touch(float x, float y, float w, float h);
   int p_MouseIn(float x, float y, float w, float h);
-  int p_MouseIn_Centered(float x, float y, float w, float h);
   // Seats (seats.cpp): a keyboard or joystick source is a human; the seat's label, and
   // the glyph set that draws it with the seat's own keys or buttons.
   static bool p_IsHumanSource(int pad);
@@ -313,8 +307,6 @@ class c_MyApp : public c_App {
   String p_BadgeDetail(int id);
   void p_ShowBadges();
   void p_BadgesBox();
-  int p_GC_PostScore(int game, int score);
-  void p_GC_Badges();
   // Earning badges (badge_awards.cpp, badges.cpp, menu_badges.cpp): a badge is given
   // once, with a popup that waits its turn behind the others; p_AwardBadge also saves.
   // Games report the feats a badge asks for with p_BadgeFeat (a measure of player p's

@@ -1,10 +1,8 @@
-// One table of stars drawn three ways: a parallax layer that drifts with the camera,
-// falling snow, and a warp starfield streaming out of the screen centre. Ten floats per
-// star in m_stars (frame, x, y, depth, direction, rotation, spin); stars
-// 0..m_starCount are used. Depth is both the parallax factor and the alpha, so far
-// stars move slower and look fainter. Stars leaving the margin around the screen wrap
-// to the far side (or, in the starfield, restart at the centre), so the layer never
-// thins out.
+// One table of stars drawn two ways: a parallax layer that drifts with the camera, and
+// falling snow. Ten floats per star in m_stars (frame, x, y, depth, direction, rotation,
+// spin); stars 0..m_starCount are used. Depth is both the parallax factor and the alpha,
+// so far stars move slower and look fainter. Stars leaving the margin around the screen
+// wrap to the far side, so the layer never thins out.
 #include <cmath>
 
 #include "game/shell/my_app.h"
@@ -103,27 +101,3 @@ void c_MyApp::p_DoSnow(float dx, float dy) {
   p_ResetDraw();
 }
 
-void c_MyApp::p_DoStarfield(float speed) {
-  float centreX = zr_TinselJumble_jscrw / 2;
-  float centreY = zr_TinselJumble_jscrh / 2;
-  float margin = Margin();
-  p_ResetDraw();
-  for (int index = 0; index <= LastStar(m_stars, m_starCount); ++index) {
-    float* star = m_stars.Data() + index * kStarSize;
-    star[kDirection] = std::atan2(centreX - star[kX], star[kY] - centreY) * R2D;
-    float step = speed * star[kDepth];
-    star[kX] += step * std::sin((star[kDirection] + 180) * D2R);
-    star[kY] -= step * std::cos((star[kDirection] + 180) * D2R);
-    if (star[kX] < -margin || star[kX] > zr_TinselJumble_jscrw + margin ||
-        star[kY] < -margin || star[kY] > zr_TinselJumble_jscrh + margin) {
-      star[kX] = centreX + zr_random_Rnd() * 8 - 4;
-      star[kY] = centreY + zr_random_Rnd() * 8 - 4;
-      star[kDepth] = 0.5f + zr_random_Rnd() * 0.3f;
-      star[kFrame] = NewFrame();
-    }
-    star[kRotation] += star[kSpin];
-    p_Alpha(star[kDepth]);
-    p_DrawImg(kSheetImage, star[kX], star[kY], star[kFrame]);
-  }
-  p_ResetDraw();
-}

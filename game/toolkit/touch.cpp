@@ -39,14 +39,6 @@ int c_MyApp::p_Button(int image, float x, float y, int frame) {
   return m_hit;
 }
 
-int c_MyApp::p_Button0(int image, float x, float y, int frame) {
-  p_DrawImg(image, x, y, static_cast<float>(frame));
-  float halfW = std::fabs(p_FrameInfo(3 * image) * m_imgScale * m_drawScaleX / 2);
-  float halfH = std::fabs(p_FrameInfo(3 * image + 1) * m_imgScale * m_drawScaleY / 2);
-  m_hit = m_touching > 0 && FingerInside(*this, 0, x - halfW, y - halfH, x + halfW, y + halfH) ? 1 : 0;
-  return m_hit;
-}
-
 int c_MyApp::p_Touch(float x, float y, float w, float h) {
   p_Rect(x, y, w, h);
   return AnyFingerInside(*this, x - kTouchSlackBefore, y - kTouchSlackBefore, x + w + kTouchSlackAfter,
@@ -59,6 +51,3 @@ int c_MyApp::p_MouseIn(float x, float y, float w, float h) {
   return AnyFingerInside(*this, x, y, x + w, y + h) ? 1 : 0;
 }
 
-int c_MyApp::p_MouseIn_Centered(float x, float y, float w, float h) {
-  return AnyFingerInside(*this, x - w / 2, y - h / 2, x + w / 2, y + h / 2) ? 1 : 0;
-}

@@ -1,15 +1,13 @@
-// The playfield toolkit the mini-games share: grid geometry on different screen shapes,
-// the object-pool allocators and their limits, player start, bit flags, random whole
-// numbers, the turn direction between headings and the distance field through a maze.
+// The playfield toolkit the mini-games share: grid geometry on different screen shapes
+// and sizes past the table, the object pool's end, the turn direction between headings
+// the computer players steer by, and the distance field through a maze.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "game/shell/my_app.h"
 #include "game/shell/virtual_screen.h"
-#include "runtime/random.h"
 
 namespace {
 
@@ -85,26 +83,6 @@ void Occupy(c_MyApp& app, int first, int last) {
   for (int object = first; object <= last; ++object) app.m_objects[object * 10] = 7;
 }
 
-TEST(Objects, FreeSlotSearchReturnsBaseIndexOrMinusOne) {
-  c_MyApp app;
-  Occupy(app, 0, 2);
-  Occupy(app, 50, 51);
-  app.m_objects[4 * 10] = -1;  // any non-zero kind is in use
-  struct Case {
-    bool spawned;
-    int n;
-    int expected;
-  };
-  std::vector<Case> cases = {
-      {false, 10, 30}, {false, 3, 30}, {false, 2, -1},  {false, -1, -1},
-      {true, 60, 520}, {true, 49, -1}, {true, 51, -1},  {true, 52, 520},
-  };
-  for (const Case& c : cases) {
-    int found = c.spawned ? app.p_FreeObjB(c.n) : app.p_FreeObj(c.n);
-    EXPECT_EQ(found, c.expected) << (c.spawned ? "FreeObjB(" : "FreeObj(") << c.n << ")";
-  }
-}
-
 TEST(Objects, SearchStopsAtObject500WhateverTheLimit) {
   c_MyApp app;
   Occupy(app, 0, 500);
@@ -126,59 +104,6 @@ TEST(Objects, DragonLandAppendsAtTheRunningCountUntilThePoolIsFull) {
   app.m_players[60] = 501;
   app.p_AddDragonLand(1, 1);
   EXPECT_EQ(app.m_players[60], 501) << "no object past 500 is written";
-}
-
-TEST(Players, StartPlacesPlayerAndIntroSlot) {
-  ScreenSize screen(640, 360);
-  c_MyApp app;
-  app.m_panelX = 580;
-  app.p_Start(2, 100, 200);
-  EXPECT_EQ(app.m_players[201], 100);
-  EXPECT_EQ(app.m_players[202], 200);
-  EXPECT_EQ(app.m_players[293], 100);
-  EXPECT_EQ(app.m_players[294], 200);
-  EXPECT_EQ(app.m_players[291], 580);
-  EXPECT_EQ(app.m_slotHeight, 72);
-  EXPECT_EQ(app.m_players[292], 36 + 3 * 72);
-  EXPECT_EQ(app.m_players[299], 3);
-  app.p_Start(4, 1, 1);
-  app.p_Start(-1, 1, 1);
-  EXPECT_EQ(app.m_players[401], 0) << "only seats 0..3 can be started";
-}
-
-TEST(Flags, GetAndSetByOneBasedBit) {
-  c_MyApp app;
-  struct Case {
-    int value, bit, state, afterSet, before;
-  };
-  std::vector<Case> cases = {
-      {0, 1, 1, 1, 0},        {5, 3, 0, 1, 1},    {5, 2, 1, 7, 0},
-      {-1, 32, 0, 0x7fffffff, 1}, {6, 4, 2, 0, 0}, {6, 0, 1, 6, 0},
-      {6, 33, 1, 6, 0},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(app.p_GetFlag(c.value, c.bit), c.before) << c.value << " bit " << c.bit;
-    EXPECT_EQ(app.p_SetFlag(c.value, c.bit, c.state), c.afterSet)
-        << c.value << " bit " << c.bit << " state " << c.state;
-  }
-}
-
-TEST(Rand, StaysInsideBoundsAndReachesEveryValue) {
-  c_MyApp app;
-  zr_random_Seed = 1234;
-  struct Range {
-    float lo, hi;
-  };
-  for (Range range : std::vector<Range>{{1, 3}, {-2, 2}, {0, 0}, {0, 359}}) {
-    std::map<int, int> seen;
-    for (int draw = 0; draw < 6000; ++draw) ++seen[app.p_Rand(range.lo, range.hi)];
-    EXPECT_EQ(seen.begin()->first, range.lo) << range.lo << ".." << range.hi;
-    EXPECT_EQ(seen.rbegin()->first, range.hi) << range.lo << ".." << range.hi;
-    if (range.hi - range.lo < 5) {
-      EXPECT_EQ(static_cast<float>(seen.size()), range.hi - range.lo + 1);
-      for (auto& [value, count] : seen) EXPECT_GT(count, 6000 / (seen.size() + 1)) << value;
-    }
-  }
 }
 
 TEST(Steering, SignedTurnBetweenHeadings) {

@@ -1,7 +1,7 @@
-// The game's text renderer and number padding, read back from the draw list: glyph
-// positions for each alignment, line breaks, kerning in measuring and in drawing, scale
-// and rotation, button escapes with every glyph set and the blink, and hostile input
-// (unknown fonts, a dangling escape or backslash) that must lay out without harm.
+// The game's text renderer, read back from the draw list: glyph positions for each
+// alignment, line breaks and kerning, button escapes with every glyph set and the blink,
+// and hostile input (unknown fonts, a dangling escape or backslash) that must lay out
+// without harm.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -78,27 +78,6 @@ TEST_F(TextLayout, GlyphPositionsForAlignmentsAndLineBreaks) {
   }
 }
 
-TEST_F(TextLayout, ScaleAndRotationFollowTheDrawingState) {
-  app.p_CLS2D();
-  app.p_SetSize(2);
-  app.p_Text(100, 50, String("AB"), 0, 1);
-  ASSERT_EQ(app.m_drawCount, 2 * kDrawEntrySize);
-  EXPECT_EQ(app.m_drawList[1], 132);
-  EXPECT_EQ(app.m_drawList[kDrawEntrySize + 1], 164);
-  EXPECT_EQ(app.m_drawList[4], 2) << "glyphs carry the scale";
-
-  // Turned a quarter clockwise, the text runs down the screen and lines step left.
-  app.p_CLS2D();
-  app.p_SetRot(90);
-  app.p_Text(100, 50, String("A\\nB"), 0, 1);
-  ASSERT_EQ(app.m_drawCount, 2 * kDrawEntrySize);
-  EXPECT_NEAR(app.m_drawList[1], 100, 1e-3);
-  EXPECT_NEAR(app.m_drawList[2], 66, 1e-3);
-  EXPECT_NEAR(app.m_drawList[kDrawEntrySize + 1], 84, 1e-3);
-  EXPECT_NEAR(app.m_drawList[kDrawEntrySize + 2], 50, 1e-3);
-  EXPECT_EQ(app.m_drawList[3], -90);
-}
-
 // A host whose clock a test sets, for the blink of the button glyphs.
 class ClockHost : public ZrHeadlessGame {
  public:
@@ -158,27 +137,6 @@ TEST_F(TextLayout, HostileInputLaysOutWithoutHarm) {
     EXPECT_EQ(Layout(100, 50, String("AB"), 1, 1),
               (std::vector<Glyph>{{100, 50, 33}, {100, 50, 34}}))
         << "zero-width cells for font " << font;
-  }
-}
-
-TEST(RightAlignedNumbers, PadOrCutToTheWidth) {
-  struct Case {
-    int value, width;
-    const char* pad;
-    const char* expected;
-  };
-  std::vector<Case> cases = {
-      {42, 5, "0", "00042"}, {7, 3, "0", "007"}, {12345, 3, " ", "345"}, {-5, 4, "0", "00-5"},
-      {0, 1, "0", "0"},      {7, 3, "", "7"},    {7, 0, "0", ""},        {7, -2, "0", ""},
-      {3, 2, "ab", "b3"},
-  };
-  c_MyApp app;
-  for (const Case& c : cases) {
-    EXPECT_EQ(app.p_rstr(c.value, c.width, String(c.pad)).ToUtf8(), c.expected)
-        << c.value << " in " << c.width;
-    if (c.width >= 0) {
-      EXPECT_EQ(app.m_i, c.width + 1) << "the counter is left in m_i";
-    }
   }
 }
 
