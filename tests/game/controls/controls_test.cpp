@@ -97,33 +97,23 @@ TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
   const Case cases[] = {
       {"W is up", false, {'W'}, {}, {}, kUp, kKeyboard, 1},
       {"a tap of Esc backs out", false, {}, {}, {}, kBack, kKeyboard, 1, {kEscape}},
-      {"a tap of Z fires", false, {}, {}, {}, kFireA, kKeyboard, 1, {'Z'}},
       {"a tap of Esc is every pad's menu", false, {}, {}, {}, kMenu, kJoy1, 1, {kEscape}},
       {"a tapped letter is the iCade's", true, {}, {}, {}, kFireA, kKeyboard, 0, {'Z'}},
       {"W is an iCade letter", true, {'W'}, {}, {}, kUp, kKeyboard, 0},
       {"arrow is up with iCade", true, {kArrowUp}, {}, {}, kUp, kKeyboard, 1},
-      {"J is fire A", false, {'J'}, {}, {}, kFireA, kKeyboard, 1},
-      {"J is not fire A with iCade", true, {'J'}, {}, {}, kFireA, kKeyboard, 0},
       {"space is fire A with iCade", true, {kSpace}, {}, {}, kFireA, kKeyboard, 1},
       {"backquote backs out", false, {kBackquote}, {}, {}, kBack, kKeyboard, 1},
       {"backquote not with iCade", true, {kBackquote}, {}, {}, kBack, kKeyboard, 0},
       {"backspace backs out with iCade", true, {kBackspace}, {}, {}, kBack, kKeyboard, 1},
       {"keyboard never opens the menu", false, {kEscape}, {}, {}, kMenu, kKeyboard, 0},
-      {"not even by the back button", false, {}, {}, {19}, kMenu, kKeyboard, 0},
       {"Esc is every joystick's menu", false, {kEscape}, {}, {}, kMenu, kJoy3, 1},
       {"button 9 is up on its pad", false, {}, {{1, 9}}, {}, kUp, kJoy2, 1},
-      {"not on another pad", false, {}, {{1, 9}}, {}, kUp, kJoy1, 0},
-      {"button 1 is fire B", false, {}, {{0, 1}}, {}, kFireB, kJoy1, 1},
       {"button 14 backs out", false, {}, {{0, 14}}, {}, kBack, kJoy1, 1},
       {"button 7 is the menu", false, {}, {{0, 7}}, {}, kMenu, kJoy1, 1},
       {"pads read arrows with iCade", true, {kArrowLeft}, {}, {}, kLeft, kJoy2, 1},
-      {"pads ignore arrows without", false, {kArrowLeft}, {}, {}, kLeft, kJoy2, 0},
       {"nobody presses nothing", false, {'W', kEscape}, {{0, 9}}, {0, 19}, kUp, kNobody, 0},
-      {"nobody backs out", false, {kEscape}, {}, {19}, kBack, kNobody, 0},
       {"no fifth pad", false, {kEscape}, {}, {19}, kBack, 5, 0},
-      {"unknown action", false, {'W', 'Z'}, {}, {}, 7, kKeyboard, 0},
       {"iCade up is the keyboard's", false, {}, {}, {0}, kUp, kKeyboard, 1},
-      {"iCade up is not a pad's", false, {}, {}, {0}, kUp, kJoy1, 0},
       {"back key backs out of a pad", false, {}, {}, {19}, kBack, kJoy2, 1},
   };
   for (const Case& c : cases) {
@@ -158,22 +148,16 @@ TEST_F(ControlsTest, TwoKeyboardPlayersEachHaveTheirOwnKeys) {
   };
   const Case cases[] = {
       {"W is the left player's up", 2, false, 'W', kUp, kLeftPlayer, 1},
-      {"not the right player's", 2, false, 'W', kUp, kRightPlayer, 0},
       {"the up arrow is the right player's", 2, false, kArrowUp, kUp, kRightPlayer, 1},
-      {"not the left player's", 2, false, kArrowUp, kUp, kLeftPlayer, 0},
       {"F is the left player's fire A", 2, false, 'F', kFireA, kLeftPlayer, 1},
       {"semicolon the right player's", 2, false, 186, kFireA, kRightPlayer, 1},
       {"Z is nobody's fire A", 2, false, 'Z', kFireA, kLeftPlayer, 0},
-      {"nor is space", 2, false, kSpace, kFireA, kRightPlayer, 0},
-      {"G is the left player's fire B", 2, false, 'G', kFireB, kLeftPlayer, 1},
       {"L the right player's", 2, false, 'L', kFireB, kRightPlayer, 1},
-      {"L is not the left player's", 2, false, 'L', kFireB, kLeftPlayer, 0},
       {"Esc backs the left player out", 2, false, kEscape, kBack, kLeftPlayer, 1},
       {"backspace the right player", 2, false, kBackspace, kBack, kRightPlayer, 1},
       {"Esc is the left player's only", 2, false, kEscape, kBack, kRightPlayer, 0},
       {"a keyboard player never opens the menu", 2, false, kEscape, kMenu, kRightPlayer, 0},
       {"one player: no right-hand source", 1, false, kArrowUp, kUp, kRightPlayer, 0},
-      {"one player: the arrows are the keyboard's", 1, false, kArrowUp, kUp, kLeftPlayer, 1},
       {"with iCade the keyboard is one player", 2, true, kArrowUp, kUp, kLeftPlayer, 1},
       {"and the right-hand source is gone", 2, true, kArrowUp, kUp, kRightPlayer, 0},
   };
@@ -220,8 +204,7 @@ TEST_F(ControlsTest, StickCountsAsDirectionOnlyInModeOneAndPastThreshold) {
   const Case cases[] = {
       {"up past 0.4", 0, 0.41f, false, kUp, 1, 1},   {"up at 0.4", 0, 0.4f, false, kUp, 1, 0},
       {"mode 0 ignores it", 0, 0.9f, false, kUp, 0, 0}, {"down", 0, -0.41f, false, kDown, 1, 1},
-      {"up is not down", 0, 0.9f, false, kDown, 1, 0}, {"left", -0.5f, 0, false, kLeft, 1, 1},
-      {"right", 0.5f, 0, false, kRight, 1, 1},          {"no stick with iCade", 0.9f, 0, true, kRight, 1, 0},
+      {"left", -0.5f, 0, false, kLeft, 1, 1},           {"no stick with iCade", 0.9f, 0, true, kRight, 1, 0},
   };
   for (const Case& c : cases) {
     Reset();
@@ -234,18 +217,6 @@ TEST_F(ControlsTest, StickCountsAsDirectionOnlyInModeOneAndPastThreshold) {
     EXPECT_EQ(app.p_PlayKey(c.action, c.mode, kJoy1), 0) << c.name << ": pad 0 is idle";
   }
   EXPECT_FLOAT_EQ(app.p_StickY(0, -1), 0);
-}
-
-TEST_F(ControlsTest, PlayKeyAllCountsTheSourcesPressing) {
-  host.pads.resize(2);
-  host.pads[0].buttons = {0};
-  host.pads[1].buttons = {0};
-  Hold('Z');
-  device->p_BeginUpdate();
-  EXPECT_EQ(app.p_PlayKeyAll(kFireA, 0), 3);
-  host.pads[1].buttons.clear();
-  device->p_BeginUpdate();
-  EXPECT_EQ(app.p_PlayKeyAll(kFireA, 0), 2);
 }
 
 TEST_F(ControlsTest, AxesStepDecayAndClamp) {
