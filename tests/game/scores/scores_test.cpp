@@ -121,24 +121,6 @@ TEST_F(ScoresTest, ModesDecideSurvivalPointsAndPanel) {
     EXPECT_EQ(DrawnText(), c.numbers) << "mode " << c.mode;
     EXPECT_EQ(CountEntries(0), c.panelWidth > 0 ? 4 : 0) << "mode " << c.mode << ": player icons";
   }
-  // The fixed forms are modes 0 and 1.
-  SetPlayers({0, 0, 0, 0}, {1, 1, 1, 1});
-  app.m_hideHud = 0;
-  app.p_ScoreDisplay();
-  EXPECT_EQ(app.m_players[95], 1);
-  EXPECT_EQ(app.m_panelWidth, 0);
-  app.p_ScoreDisplay(0.5f);
-  EXPECT_EQ(app.m_players[95], 1);
-  EXPECT_EQ(app.m_panelWidth, 96);
-}
-
-TEST_F(ScoresTest, IntroTimerCountsDownToZero) {
-  app.m_introTimer = 2;
-  app.p_ScoreDisplay(-1, 0);
-  EXPECT_EQ(app.m_introTimer, 1);
-  app.p_ScoreDisplay(-1, 0);
-  app.p_ScoreDisplay(-1, 0);
-  EXPECT_EQ(app.m_introTimer, 0);
 }
 
 TEST_F(ScoresTest, RoundClockShowsLastSecondsTicksThreeTimesAndEndsTheRound) {

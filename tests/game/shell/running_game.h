@@ -121,7 +121,8 @@ inline std::string ReadFile(const std::string& path) {
 // How the game starts: the window's size, the date, and the data folder (none: every
 // picture and sound missing, which is quick).
 struct GameStart {
-  int width = 640, height = 480;
+  GameStart(int width = 640, int height = 480) : width(width), height(height) {}
+  int width, height;
   int year = 2013, month = 12, day = 26;
   std::string appDir;
 };

@@ -1,7 +1,7 @@
-// The shell's state machine driven through the headless host: the start-up and the game
-// the date offers, the loader holding back every screen after a resize, game numbers
-// without a game of their own, the return to the menu and the splash, pausing by key,
-// button and pointer, focus changes, and the pointer in virtual pixels.
+// The shell's state machine driven through the headless host: the game the date offers,
+// game numbers without a game of their own, the return to the menu and the splash,
+// pausing by key, button and pointer, the HUD key, focus changes (which save), and the
+// pointer in virtual pixels.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -21,22 +21,6 @@ constexpr int kKeyV = 86;
 constexpr int kDelete = 46;
 constexpr int kBackspace = 8;
 constexpr int kF2 = 113;
-
-TEST(ShellStart, ResetsTheTablesAndEntersTheMenuWithTheLoader) {
-  RunningGame game;
-  c_MyApp* app = game.app;
-  EXPECT_EQ(app->m_mode, 1);
-  EXPECT_EQ(app->m_loadSteps, 1) << "the loader starts at once";
-  EXPECT_EQ(app->m_pad[0], -1);
-  EXPECT_EQ(app->m_pad[1], 0);
-  EXPECT_EQ(app->m_settings[5], 1);
-  EXPECT_EQ(app->m_order[32], 32);
-  EXPECT_EQ(app->m_pauseSel, -1);
-  EXPECT_EQ(app->m_pausePanelY, -64);
-  EXPECT_EQ(app->m_devW, 640);
-  EXPECT_EQ(game.host.UpdateRate(), 60);
-  EXPECT_EQ(zr_app__updateRate, 60);
-}
 
 // Up to Christmas the menu opens on the next day's door (and November 2016 on the
 // first); on other days on a game drawn from the date, the same all day long.
@@ -66,29 +50,6 @@ TEST(ShellStart, OffersTheGameOfTheDate) {
     drawn.insert(offered);
   }
   EXPECT_GT(drawn.size(), 1u) << "other days do not all offer the same game";
-}
-
-TEST(ShellLoader, AResizeHoldsBackTheScreenUntilTheArtIsReloaded) {
-  RunningGame game;
-  game.host.SetRendering(true);
-  game.RunUntilLoaded();
-  ASSERT_EQ(game.app->m_loadSteps, 0);
-  game.app->m_game = 0;
-  game.app->m_mode = 11;
-
-  game.host.width = 1280;
-  game.host.height = 720;
-  game.host.RenderGame();
-  EXPECT_EQ(game.app->m_loadSteps, 1);
-  EXPECT_EQ(game.app->m_devW, 1280);
-  game.host.Run(5);
-  EXPECT_EQ(game.app->m_mode, 11) << "the round is not set up while the loader runs";
-  EXPECT_GT(game.app->m_loadSteps, 1);
-  game.RunUntilLoaded();
-  EXPECT_EQ(game.app->m_mode, 11);
-  game.host.Run(1);
-  EXPECT_EQ(game.app->m_mode, 10);
-  EXPECT_EQ(zr_TinselJumble_jscrh, 360) << "the round is laid out on the new screen";
 }
 
 // The draw-list entry of player p's sprite (image 0, frame p), or null.
