@@ -1,5 +1,5 @@
-// The advent calendar: which games are open on a date, with the calendar as it came and
-// with the Advent option, what a locked game tells the players (the day it opens), and
+// The advent calendar: which games are open on a date, with All Open and with the Advent
+// option, what a locked game tells the players (the day it opens), and
 // the override keys.
 #include <string>
 #include <vector>
@@ -15,65 +15,36 @@ const std::string kLockedAfter = "\\n               to play it!";
 
 }  // namespace
 
-TEST_F(MenuTest, DateDecidesWhichGamesOpenAndLockedGamesSayWhen) {
+// With All Open (the default) only 2016 keeps the calendar: the first game before
+// December, then a game a day; the Advent option opens a game a day every December.
+TEST_F(MenuTest, DateAndCalendarOptionDecideWhichGamesOpenAndLockedGamesSayWhen) {
+  enum Calendar { kAllOpen = 0, kAdvent = 1 };
   struct Case {
+    Calendar calendar;
     int year, month, day;
     int open;
     std::vector<std::pair<int, std::string>> lockedDays;  // game and the day it names
   } cases[] = {
-      {2016, 11, 20, 1, {{2, "December 1st"}, {3, "December 2nd"}, {4, "December 3rd"}, {12, "December 11th"},
-                         {22, "December 21st"}, {23, "December 22nd"}, {24, "December 23rd"},
-                         {25, "Xmas Eve"}, {26, "Xmas Day"}}},
-      {2016, 1, 1, 1, {{2, "December 1st"}}},
-      {2016, 12, 1, 2, {{3, "December 2nd"}}},
-      {2016, 12, 24, 25, {{26, "Xmas Day"}}},
-      {2016, 12, 25, 26, {}},
-      {2016, 12, 31, 26, {}},
-      {2017, 11, 5, 26, {}},
-      {2015, 6, 1, 26, {}},
+      {kAllOpen, 2016, 11, 20, 1, {{2, "December 1st"}, {3, "December 2nd"}, {4, "December 3rd"},
+                                    {12, "December 11th"}, {22, "December 21st"}, {23, "December 22nd"},
+                                    {24, "December 23rd"}, {25, "Xmas Eve"}, {26, "Xmas Day"}}},
+      {kAllOpen, 2016, 1, 1, 1, {{2, "December 1st"}}},
+      {kAllOpen, 2016, 12, 24, 25, {{26, "Xmas Day"}}},
+      {kAllOpen, 2016, 12, 31, 26, {}},
+      {kAllOpen, 2017, 11, 5, 26, {}},
+      {kAdvent, 2026, 12, 1, 2, {{3, "December 2nd"}, {24, "December 23rd"}, {26, "Xmas Day"}}},
+      {kAdvent, 2026, 12, 25, 26, {}},
+      {kAdvent, 2026, 3, 15, 26, {}},
+      {kAdvent, 2031, 12, 1, 2, {{25, "Xmas Eve"}}},
+      {kAdvent, 2016, 11, 20, 26, {}},  // outside December everything is open, 2016 too
+      {kAllOpen, 2026, 12, 1, 26, {}},
+      {kAllOpen, 2026, 12, 24, 26, {}},
   };
   StartOn(2013, 12, 26);
   for (const Case& c : cases) {
-    host->SetDate(c.year, c.month, c.day, 12, 0, 0);
-    EXPECT_EQ(app->p_OpenGames(), c.open) << c.year << "-" << c.month << "-" << c.day;
-    for (int game = 1; game <= 26; ++game) {
-      app->m_menuGame = game;
-      Step();
-      bool locked = Text(app->m_gameTitle1) == "Locked";
-      EXPECT_EQ(locked, game > c.open) << c.year << "-" << c.month << "-" << c.day << " game " << game;
-    }
-    for (const auto& [game, day] : c.lockedDays) {
-      app->m_menuGame = game;
-      Step();
-      EXPECT_EQ(Text(app->m_gameTitle2), "Game");
-      EXPECT_EQ(Text(app->m_gameDesc), kLockedBefore + day + kLockedAfter) << "game " << game;
-    }
-  }
-}
-
-TEST_F(MenuTest, AdventOptionOpensAGameADayEveryDecemberAndAllOpenKeepsEveryGameOpen) {
-  struct Case {
-    bool advent;
-    int year, month, day;
-    int open;
-    std::vector<std::pair<int, std::string>> lockedDays;
-  } cases[] = {
-      {true, 2026, 12, 1, 2, {{3, "December 2nd"}, {24, "December 23rd"}, {26, "Xmas Day"}}},
-      {true, 2026, 12, 24, 25, {{26, "Xmas Day"}}},
-      {true, 2026, 12, 25, 26, {}},
-      {true, 2026, 3, 15, 26, {}},
-      {true, 2031, 12, 1, 2, {{25, "Xmas Eve"}}},
-      {true, 2016, 11, 20, 26, {}},  // outside December everything is open, 2016 too
-      {false, 2026, 12, 1, 26, {}},
-      {false, 2026, 12, 24, 26, {}},
-      {false, 2026, 12, 25, 26, {}},
-      {false, 2026, 3, 15, 26, {}},
-  };
-  StartOn(2013, 12, 26);
-  for (const Case& c : cases) {
-    std::string when = std::string(c.advent ? "Advent " : "All Open ") + std::to_string(c.year) + "-" +
-                       std::to_string(c.month) + "-" + std::to_string(c.day);
-    app->m_settings[21] = c.advent ? 1 : 0;
+    std::string when = std::to_string(c.calendar) + " " + std::to_string(c.year) + "-" + std::to_string(c.month) +
+                       "-" + std::to_string(c.day);
+    app->m_settings[21] = c.calendar;
     host->SetDate(c.year, c.month, c.day, 12, 0, 0);
     EXPECT_EQ(app->p_OpenGames(), c.open) << when;
     for (int game = 1; game <= 26; ++game) {
@@ -84,6 +55,7 @@ TEST_F(MenuTest, AdventOptionOpensAGameADayEveryDecemberAndAllOpenKeepsEveryGame
     for (const auto& [game, day] : c.lockedDays) {
       app->m_menuGame = game;
       Step();
+      EXPECT_EQ(Text(app->m_gameTitle2), "Game");
       EXPECT_EQ(Text(app->m_gameDesc), kLockedBefore + day + kLockedAfter) << when << " game " << game;
     }
   }

@@ -66,12 +66,9 @@ TEST(Faults, AResizeInEveryModeReloadsTheArtAndTheModeGoesOn) {
   };
   const Case cases[] = {
       {"loading", [](RunningGame&) {}, kMenuMode},
-      {"menu", [](RunningGame& g) { g.RunUntilLoaded(); }, kMenuMode},
-      {"credits", [](RunningGame& g) { g.RunUntilLoaded(), g.app->m_creditsOpen = 1; }, kMenuMode},
       {"options", [](RunningGame& g) { g.RunUntilLoaded(), g.app->m_optionsOpen = 1; }, kMenuMode},
       {"splash", [](RunningGame& g) { g.RunUntilLoaded(), g.app->m_mode = kSplashMode; }, kMenuMode},
       {"round set-up", [](RunningGame& g) { g.RunUntilLoaded(), g.app->m_mode = kSetUpMode; }, kPlayMode},
-      {"countdown", [](RunningGame& g) { g.StartRound(1), g.host.Run(10); }, kPlayMode},
       {"mid-round", [](RunningGame& g) { g.StartRound(1), g.host.Run(300); }, kPlayMode},
       {"paused", [](RunningGame& g) { g.StartRound(1), g.host.Run(200), g.Press(kEscape), g.host.Run(2); },
        kPlayMode},
