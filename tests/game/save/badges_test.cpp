@@ -62,21 +62,6 @@ class BadgeTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(BadgeTest, EveryBadgeIdHasANameAndADetailAndNothingElseDoes) {
-  EXPECT_EQ(app->p_BadgeName(0).ToNarrow(), "Test Badge");
-  EXPECT_EQ(app->p_BadgeDetail(0).ToNarrow(), "This is a Test Badge which has no purpose.");
-  std::set<std::string> names;
-  for (int id = -1; id < 256; ++id) {
-    bool badge = id >= 128 && id <= 187;
-    if (id == 0) continue;
-    EXPECT_EQ(!app->p_BadgeName(id).IsEmpty(), badge) << id;
-    EXPECT_EQ(!app->p_BadgeDetail(id).IsEmpty(), badge) << id;
-    if (badge) {
-      EXPECT_TRUE(names.insert(app->p_BadgeName(id).ToNarrow()).second) << "two badges named alike: " << id;
-    }
-  }
-}
-
 TEST_F(BadgeTest, RoundResultsAwardTheirGamesBadgesToPeopleOnly) {
   struct Case {
     const char* what;

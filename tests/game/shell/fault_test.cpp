@@ -118,17 +118,8 @@ class FailingFolder : public StateFileSystem {
   int m_error;
 };
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 TEST(Faults, ASaveThatFailsKeepsThePreviousSaveAndPlayGoesOn) {
-  char pattern[] = "/tmp/tj_fault_XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string folder = pattern;
+  const std::string folder = TempFolder();
   struct Case {
     const char* fault;
     int error;

@@ -84,28 +84,6 @@ TEST(ShellRound, GameNumbersWithoutAGameRunTheCommonSetUpAndTheFallbackGame) {
   }
 }
 
-TEST(ShellRound, TheFallbackGameMovesAndTurnsOnlyJoinedPlayers) {
-  RunningGame game;
-  game.StartRound(0);
-  c_MyApp* app = game.app;
-  float keyboardX = app->m_players[1];
-  float computerX = app->m_players[101];
-  game.Press(kRightArrow);
-  game.Press(kSpace);
-  game.host.Run(3);
-  game.Release(kRightArrow);
-  game.Release(kSpace);
-  game.host.Run(3);
-  EXPECT_GT(app->m_players[1], keyboardX) << "the keyboard player steers";
-  EXPECT_EQ(app->m_players[101], computerX) << "a computer seat stands still";
-  const float* keyboardSprite = SpriteOf(app, 0);
-  const float* computerSprite = SpriteOf(app, 1);
-  ASSERT_NE(keyboardSprite, nullptr);
-  ASSERT_NE(computerSprite, nullptr);
-  EXPECT_EQ(keyboardSprite[3], -12) << "three turns of 4 degrees while fire A was held";
-  EXPECT_EQ(computerSprite[3], 0);
-}
-
 TEST(ShellModes, ReturnToMenuAndTheSplashFinishInOneUpdate) {
   RunningGame game;
   game.RunUntilLoaded();
