@@ -40,63 +40,35 @@ TEST_F(PauseTest, PanelSlidesInAndBackSlidesItOut) {
   }
 }
 
-TEST_F(PauseTest, ButtonsByKeys) {
-  enum Outcome { kResumed, kRoundEnded, kOptionsOpened };
+// The three buttons (end the round above, resume, options below) by keys and by touch.
+TEST_F(PauseTest, ButtonsByKeysAndByTouch) {
   struct Case {
-    std::vector<int> keys;
-    int selected;
-    Outcome outcome;
-  };
-  std::vector<Case> cases = {
-      {{}, 0, kResumed},
-      {{kKeyUp}, -1, kRoundEnded},
-      {{kKeyDown}, 1, kOptionsOpened},
-      {{kKeyUp, kKeyDown}, 0, kResumed},
-      {{kKeyDown, kKeyUp}, 0, kResumed},
-  };
-  for (const Case& c : cases) {
-    pauseRound();
-    step(20);
-    for (int key : c.keys) tap(key);
-    EXPECT_EQ(app->m_pauseSub, c.selected);
-    press(kKeyFireA);
-    step();
-    release(kKeyFireA);
-    step();
-    switch (c.outcome) {
-      case kResumed:
-        EXPECT_EQ(app->m_pauseSel, -1);
-        EXPECT_EQ(app->m_roundOver, 0);
-        EXPECT_EQ(app->m_optionsOpen, 0);
-        break;
-      case kRoundEnded:
-        EXPECT_EQ(app->m_roundOver, 1);
-        EXPECT_EQ(app->m_paused, 0);
-        EXPECT_EQ(app->m_pausePanelY, -64);
-        break;
-      case kOptionsOpened:
-        EXPECT_EQ(app->m_optionsOpen, 1);
-        EXPECT_EQ(app->m_paused, 1);
-        EXPECT_EQ(app->m_roundOver, 0);
-        break;
-    }
-  }
-}
-
-TEST_F(PauseTest, ButtonsByTouch) {
-  struct Case {
-    float y;  // the buttons stand in a column at x 72 once the panel is in
+    const char* how;
+    std::vector<int> keys;  // walked, then fire A; none: a click at (72, clickY)
+    float clickY;
     int pauseSel, roundOver, optionsOpen;
   };
-  std::vector<Case> cases = {{196, -1, 0, 0}, {96, -1, 1, 0}, {296, 1, 0, 1}, {400, 1, 0, 0}};
+  const std::vector<Case> cases = {
+      {"fire A", {}, 0, -1, 0, 0},          {"up", {kKeyUp}, 0, -1, 1, 0},
+      {"down", {kKeyDown}, 0, 1, 0, 1},     {"up then down", {kKeyUp, kKeyDown}, 0, -1, 0, 0},
+      {"down then up", {kKeyDown, kKeyUp}, 0, -1, 0, 0},
+      {"touch resume", {}, 196, -1, 0, 0},  {"touch end", {}, 96, -1, 1, 0},
+      {"touch options", {}, 296, 1, 0, 1},  {"touch below", {}, 400, 1, 0, 0},
+  };
   for (const Case& c : cases) {
     pauseRound();
     step(20);
     ASSERT_EQ(app->m_pausePanelY, kPanelOpen);
-    click(72, c.y);
-    EXPECT_EQ(app->m_pauseSel, c.pauseSel) << "y " << c.y;
-    EXPECT_EQ(app->m_roundOver, c.roundOver) << "y " << c.y;
-    EXPECT_EQ(app->m_optionsOpen, c.optionsOpen) << "y " << c.y;
+    if (c.clickY > 0) {
+      click(72, c.clickY);
+    } else {
+      for (int key : c.keys) tap(key);
+      tap(kKeyFireA);
+    }
+    EXPECT_EQ(app->m_pauseSel, c.pauseSel) << c.how;
+    EXPECT_EQ(app->m_roundOver, c.roundOver) << c.how;
+    EXPECT_EQ(app->m_optionsOpen, c.optionsOpen) << c.how;
+    EXPECT_EQ(app->m_paused, c.roundOver ? 0 : 1) << c.how;
   }
 }
 

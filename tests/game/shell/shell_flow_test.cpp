@@ -218,25 +218,15 @@ TEST(ShellPointer, DevicePixelsBecomeVirtualPixels) {
     EXPECT_EQ(app->m_mouseX, c.expectedX) << c.overscan;
     EXPECT_EQ(app->m_mouseY, c.expectedY) << c.overscan;
     EXPECT_EQ(app->m_touching, 0) << c.overscan;
-    EXPECT_EQ(app->m_touchX[0], -3717) << c.overscan;
 
     game.host.MouseEvent(4, 0, 200, 100);
     game.host.Run(1);
-    EXPECT_EQ(app->m_mouseDown, 1) << c.overscan;
-    EXPECT_EQ(app->m_mouseHits, 1) << c.overscan;
-    EXPECT_EQ(app->m_touching, 1) << c.overscan;
     EXPECT_EQ(app->m_touchDown[0], 1) << "the held mouse is finger 0";
     EXPECT_EQ(app->m_touchX[0], c.expectedX) << c.overscan;
-    EXPECT_EQ(app->m_pressX, c.expectedX) << c.overscan;
-
-    game.host.MouseEvent(6, 0, 400, 300);
-    game.host.Run(1);
-    EXPECT_EQ(app->m_pressX, c.expectedX) << "while held the press is last frame's position";
-    EXPECT_EQ(app->m_mouseHits, 0) << c.overscan;
+    EXPECT_EQ(app->m_touchY[0], c.expectedY) << c.overscan;
     game.host.MouseEvent(5, 0, 400, 300);
     game.host.Run(1);
     EXPECT_EQ(app->m_touchDown[0], 0) << c.overscan;
-    EXPECT_EQ(app->m_pointerLatch, 0) << c.overscan;
   }
 }
 
