@@ -3,9 +3,10 @@
 # moves the menu cursor to A, starts, turns once, and the round runs to its end; back in
 # the menu Esc quits with status 0. The state file then holds the round's best score in
 # game A's lists, and a second start loads it. Screenshots land in the test's folder.
-game="$1"
+game=$(realpath "$1")
 [ -n "$DISPLAY" ] || { echo "no display"; exit 77; }
 command -v xdotool >/dev/null || { echo "no xdotool"; exit 77; }
+command -v import >/dev/null || { echo "no ImageMagick import"; exit 77; }
 # On failure the program goes too, so its window can't confuse the next test.
 fail() {
   echo "FAIL: $*"
@@ -25,15 +26,12 @@ export ALSOFT_DRIVERS=null
 press() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.1; }
 shot() { import -window root "$1.png" 2>/dev/null; }
 
-start_game() {
-  "$game" > "$1" 2>&1 &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
+. "$(dirname "$(realpath "$0")")/game_window.sh"
+# Starts the game and waits until its menu runs.
+start() {
+  start_game "$game" "$1"
   [ -n "$window" ] || fail "no window"
-  # No window manager runs, so give the window the keyboard for good: a game that loses
-  # focus pauses itself.
-  xdotool mousemove 640 512
-  xdotool windowfocus --sync "$window"
+  wait_for_menu "$window" || fail "the load never completed"
 }
 
 # Presses Esc until the program ends (the menu ignores it while the round's points are
@@ -50,8 +48,7 @@ quit_with_escape() {
   [ $status -eq 0 ] || fail "exit status $status"
 }
 
-start_game first.log
-sleep 3            # the loader
+start first.log
 shot menu
 for _ in $(seq 1 26); do press Left; done   # the cursor stops at A
 sleep 0.3
@@ -85,8 +82,7 @@ echo "game A: best $best, last $last"
 [ "$best" -gt 0 ] 2>/dev/null || fail "no best score filed: $best"
 [ "$last" = "$best" ] || fail "the last-scores list does not hold the round: $last"
 
-start_game second.log
-sleep 3
+start second.log
 grep -q '^Highscore 0 Loaded$' second.log || fail "the second start did not load game A's row"
 for _ in $(seq 1 26); do press Left; done
 sleep 0.3
