@@ -153,27 +153,6 @@ TEST_F(ControlsTest, TwoKeyboardPlayersEachHaveTheirOwnKeys) {
     device->p_BeginUpdate();
     EXPECT_EQ(app.p_PlayKey(c.action, 0, c.source), c.expected) << c.name;
   }
-
-  // Both players at once: each moves its own axes, and both count among the sources.
-  Reset();
-  app.m_settings[20] = 1;
-  Hold('A');
-  Hold(kArrowRight);
-  Hold(kArrowUp);
-  Hold(186);
-  Frame();
-  EXPECT_EQ(app.p_PlayKeyAll(kUp, 0), 1);
-  EXPECT_EQ(app.p_PlayKeyAll(kFireA, 0), 1);
-  app.m_pad[0] = kRightPlayer;
-  app.m_pad[1] = kLeftPlayer;
-  EXPECT_NEAR(app.p_Control(1, 0), 0.3f, 1e-5f);
-  EXPECT_NEAR(app.p_Control(2, 0), -0.3f, 1e-5f);
-  EXPECT_EQ(app.p_Control(7, 0), 1);
-  EXPECT_NEAR(app.p_Control(1, 1), -0.3f, 1e-5f);
-  EXPECT_EQ(app.p_Control(2, 1), 0);
-  EXPECT_EQ(app.p_Control(7, 1), 0);
-  app.m_settings[20] = 0;
-  EXPECT_EQ(app.p_Control(1, 0), 0) << "one keyboard player: the right-hand seat reads nothing";
 }
 
 TEST_F(ControlsTest, StickCountsAsDirectionOnlyInModeOneAndPastThreshold) {
