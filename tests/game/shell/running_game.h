@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/shell/my_app.h"
@@ -88,11 +89,7 @@ class SizedHost : public ZrHeadlessGame {
     std::fclose(file);
     return samples;
   }
-  std::vector<std::string> TakeRequests() {
-    std::vector<std::string> taken;
-    taken.swap(requests);
-    return taken;
-  }
+  std::vector<std::string> TakeRequests() { return std::exchange(requests, {}); }
 
  private:
   FILE* OpenData(const String& path) {
