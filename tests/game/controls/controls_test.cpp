@@ -248,16 +248,12 @@ TEST_F(ControlsTest, ICadeLettersHoldAndReleaseVirtualButtons) {
   struct Case {
     const char* name;
     std::string letters;
-    int vbutton;
-    int expected;
+    int vbutton, expected;
   };
   const Case cases[] = {
-      {"press holds", "w", 0, 2},
-      {"held over updates", "", 0, 2},
-      {"release in another update", "E", 0, 0},
-      {"press and release together", "Hr", 10, 0},
-      {"lower case presses", "l", 17, 2},
-      {"other characters ignored", "1!?", 17, 2},
+      {"press holds", "w", 0, 2},           {"held over updates", "", 0, 2},
+      {"release in another update", "E", 0, 0}, {"press and release together", "Hr", 10, 0},
+      {"lower case presses", "l", 17, 2},   {"other characters ignored", "1!?", 17, 2},
   };
   for (const Case& c : cases) {
     Type(c.letters);

@@ -1,7 +1,7 @@
 // The game's text renderer, read back from the draw list: glyph positions for each
-// alignment, line breaks and kerning, button escapes with every glyph set and the blink,
-// and hostile input (unknown fonts, a dangling escape or backslash) that must lay out
-// without harm.
+// alignment, line breaks and kerning, and hostile input (unknown fonts, a dangling escape
+// or backslash) that must lay out without harm. The button glyphs are the how-to-play
+// card's test.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "game/shell/my_app.h"
-#include "host/headless_game.h"
 
 namespace {
 
@@ -76,43 +75,6 @@ TEST_F(TextLayout, GlyphPositionsForAlignmentsAndLineBreaks) {
     EXPECT_EQ(Layout(100, 50, String(c.text), c.alignX, c.alignY), c.glyphs)
         << c.text << " aligned " << c.alignX << ", " << c.alignY;
   }
-}
-
-// A host whose clock a test sets, for the blink of the button glyphs.
-class ClockHost : public ZrHeadlessGame {
- public:
-  int now = 0;
-  int Millisecs() override { return now; }
-};
-
-TEST_F(TextLayout, ButtonEscapesPickTheirGlyphSetAndBlink) {
-  ClockHost host;
-  zr_app__game = &host;
-  struct Case {
-    int letter;
-    int glyphSet;
-    int clock;
-    float frame;
-    float nextX;  // where the following A lands: escape advance 16 + 4 (+6 for U, O)
-  };
-  std::vector<Case> cases = {
-      {'K', 1, 300, 97, 136},  {'K', 1, 150, 109, 136}, {'K', 0, 150, 113, 136},
-      {'U', 1, 300, 100, 138}, {'1', 1, 300, 49, 136},
-      // The keyboard players' keys: the left player's F, the right player's semicolon.
-      {'J', 2, 300, 132, 136}, {'J', 3, 300, 136, 136}, {'O', 2, 150, 116, 138},
-  };
-  for (const Case& c : cases) {
-    app.m_glyphSet = c.glyphSet;
-    host.now = c.clock;
-    std::vector<Glyph> expected = {{116, 50, c.frame}, {c.nextX, 50, 33}};
-    EXPECT_EQ(Layout(100, 50, WithEscape(c.letter, "A"), 0, 1), expected)
-        << static_cast<char>(c.letter) << " in set " << c.glyphSet << " at " << c.clock;
-  }
-  // In measuring an escape pair counts one cell plus 2: " ¬K" + "A" is 16 + 18.
-  app.m_glyphSet = 1;
-  host.now = 300;
-  EXPECT_EQ(Layout(100, 50, WithEscape('K', "A"), 2, 1)[0], (Glyph{82, 50, 97}));
-  zr_app__game = nullptr;
 }
 
 TEST_F(TextLayout, HostileInputLaysOutWithoutHarm) {
