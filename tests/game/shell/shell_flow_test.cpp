@@ -1,9 +1,10 @@
 // The shell's state machine driven through the headless host: the game the date offers,
 // game numbers without a game of their own, the return to the menu and the splash,
-// pausing by key, button and pointer, the HUD key, focus changes (which save), and the
-// pointer in virtual pixels.
+// pausing by key, button and pointer, the HUD key, focus changes (which save), the
+// pointer in virtual pixels, and quitting with F4 or the window's close key.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "game/shell/globals.h"
 #include "game/shell/virtual_screen.h"
 #include "running_game.h"
+#include "runtime/input/input.h"
 
 namespace {
 
@@ -21,6 +23,8 @@ constexpr int kKeyV = 86;
 constexpr int kDelete = 46;
 constexpr int kBackspace = 8;
 constexpr int kF2 = 113;
+constexpr int kF3 = 114;
+constexpr int kF4 = 115;
 
 // Up to Christmas the menu opens on the next day's door (and November 2016 on the
 // first); on other days on a game drawn from the date, the same all day long.
@@ -220,6 +224,24 @@ TEST(ShellPointer, DevicePixelsBecomeVirtualPixels) {
     game.host.Run(1);
     EXPECT_EQ(app->m_touchDown[0], 0) << c.overscan;
   }
+}
+
+// The close key goes straight into the input device: the host's own close handling
+// would end the program before the update could.
+void HitAndUpdate(int key) {
+  RunningGame game;
+  game.RunUntilLoaded();
+  zr_input_device->p_KeyEvent(1, key);
+  game.host.Run(1);
+}
+
+TEST(ShellQuitDeathTest, F4AndTheCloseKeyEndTheProgramCleanly) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  for (int key : {kF4, static_cast<int>(zr_input_KEY_CLOSE)}) {
+    EXPECT_EXIT(HitAndUpdate(key), ::testing::ExitedWithCode(0), "") << key;
+  }
+  // Another function key runs the update through; the child then leaves with its own code.
+  EXPECT_EXIT((HitAndUpdate(kF3), std::exit(7)), ::testing::ExitedWithCode(7), "");
 }
 
 }  // namespace

@@ -1,12 +1,175 @@
-// The options box over the menu: the sound row's cycle and what it does to a playing
-// tune, the mode shown without music, one choice per press and none while the box
-// moves, the row walk, closing (and saving), the credits, iCade, keyboard players and
-// calendar rows, and the fullscreen switch from its row and from F11.
+// The pause menu over a running round and the options box over the menu, driven
+// through whole updates of the running game: the panel's slide, the three buttons by
+// keys and by touch, the options without the menu's rows, the toy's first strokes; the
+// sound row and the tune, one choice per press, the row walk, closing (and saving), the
+// credits, iCade, keyboard-player and calendar rows, and fullscreen from its row and F11.
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <vector>
 
-#include "tests/game/pause/pause_fixture.h"
+#include "game/shell/globals.h"
+#include "tests/game/shell/running_game.h"
 
 namespace {
+
+// Keys as the input device numbers them.
+enum TestKey : int {
+  kKeyEsc = 27,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40,
+  kKeyF11 = 122,
+  kKeyFireA = 'Z',
+  kKeyFireB = 'X',
+  kKeyFireF = 'N',
+};
+
+class PauseTest : public ::testing::Test {
+ protected:
+  static constexpr int kSoundMode = 5;
+
+  PauseTest() {
+    host->SetRendering(true);
+    game.RunUntilLoaded();
+    step(2);
+  }
+
+  void step(int updates = 1) { game.Step(updates); }
+  void press(int key) { game.Press(key); }
+  void release(int key) { game.Release(key); }
+  void tap(int key) { game.Tap(key); }
+  // A click at a point of the 640 x 480 window, which is the virtual screen unscaled.
+  void click(float x, float y) { game.Click(x, y); }
+
+  // Opens the options box over the current screen and waits until it has slid in.
+  void openOptions() {
+    app->m_optionsOpen = 1;
+    step(31);
+    ASSERT_EQ(app->m_optionsSlide, 30);
+  }
+
+  // Starts the fallback round and pauses it with Esc; the pause panel then slides in
+  // from where a fresh game has it (a resumed one leaves it a little further in).
+  void pauseRound() {
+    app->m_pausePanelY = -64;
+    app->m_roundOver = 0;
+    app->m_gameOverTimer = 0;
+    app->m_optionsOpen = 0;
+    app->m_optionsSlide = 0;
+    app->m_game = 0;
+    app->m_mode = 11;
+    step();
+    ASSERT_EQ(app->m_mode, 10);
+    tap(kKeyEsc);
+    ASSERT_EQ(app->m_paused, 1);
+  }
+
+  RunningGame game;
+  SizedHost* host = &game.host;
+  c_MyApp* app = game.app;
+};
+
+// The panel comes in 24 pixels an update from -64 and stops on passing half the screen's
+// 480; going out it counts as gone below -32.
+constexpr int kPanelOpen = 248;
+
+TEST_F(PauseTest, PanelSlidesInAndBackSlidesItOut) {
+  struct Case {
+    int updatesBeforeBack;
+    int panelAtBack;  // after the update that reads back
+    int updatesToUnpause;
+  };
+  // Pausing itself takes the two updates of the Esc tap (-40, -16).
+  std::vector<Case> cases = {{0, 8, 2}, {20, kPanelOpen, 12}};
+  for (const Case& c : cases) {
+    pauseRound();
+    EXPECT_EQ(app->m_pausePanelY, -16);
+    step(c.updatesBeforeBack);
+    press(kKeyEsc);
+    step();
+    release(kKeyEsc);
+    EXPECT_EQ(app->m_pausePanelY, c.panelAtBack);
+    EXPECT_EQ(app->m_pauseSel, -1);
+    int updates = 0;
+    while (app->m_paused == 1 && updates < 50) {
+      step();
+      ++updates;
+    }
+    EXPECT_EQ(updates, c.updatesToUnpause) << "back after " << c.updatesBeforeBack;
+    EXPECT_EQ(app->m_mode, 10) << "the round goes on";
+    EXPECT_EQ(app->m_roundOver, 0);
+  }
+}
+
+// The three buttons (end the round above, resume, options below) by keys and by touch.
+TEST_F(PauseTest, ButtonsByKeysAndByTouch) {
+  struct Case {
+    const char* how;
+    std::vector<int> keys;  // walked, then fire A; none: a click at (72, clickY)
+    float clickY;
+    int pauseSel, roundOver, optionsOpen;
+  };
+  const std::vector<Case> cases = {
+      {"fire A", {}, 0, -1, 0, 0},          {"up", {kKeyUp}, 0, -1, 1, 0},
+      {"down", {kKeyDown}, 0, 1, 0, 1},     {"up then down", {kKeyUp, kKeyDown}, 0, -1, 0, 0},
+      {"down then up", {kKeyDown, kKeyUp}, 0, -1, 0, 0},
+      {"touch resume", {}, 196, -1, 0, 0},  {"touch end", {}, 96, -1, 1, 0},
+      {"touch options", {}, 296, 1, 0, 1},  {"touch below", {}, 400, 1, 0, 0},
+  };
+  for (const Case& c : cases) {
+    pauseRound();
+    step(20);
+    ASSERT_EQ(app->m_pausePanelY, kPanelOpen);
+    if (c.clickY > 0) {
+      click(72, c.clickY);
+    } else {
+      for (int key : c.keys) tap(key);
+      tap(kKeyFireA);
+    }
+    EXPECT_EQ(app->m_pauseSel, c.pauseSel) << c.how;
+    EXPECT_EQ(app->m_roundOver, c.roundOver) << c.how;
+    EXPECT_EQ(app->m_optionsOpen, c.optionsOpen) << c.how;
+    EXPECT_EQ(app->m_paused, c.roundOver ? 0 : 1) << c.how;
+  }
+}
+
+// The seats, the calendar and the credits are the menu's: a paused round offers only the
+// sound, the iCade protocol and the window.
+TEST_F(PauseTest, OptionsFromThePauseMenuOfferNoCredits) {
+  pauseRound();
+  step(20);
+  tap(kKeyDown);
+  tap(kKeyFireA);
+  step(30);
+  ASSERT_EQ(app->m_optionsSlide, 30);
+  for (int i = 0; i < 6; ++i) tap(kKeyDown);
+  EXPECT_EQ(app->m_optionsSel, 3) << "the fullscreen row is the last";
+  EXPECT_EQ(app->m_paused, 1);
+  EXPECT_EQ(app->m_pauseSub, 1) << "the keys went to the box, not the menu behind it";
+
+  for (int i = 0; i < 6; ++i) tap(kKeyUp);
+  tap(kKeyFireA);
+  EXPECT_EQ(app->m_optionsOpen, 0);
+  EXPECT_EQ(app->m_paused, 1) << "closing the box leaves the game paused";
+}
+
+// A game that has never paused has an empty trail; its first strokes start at the pen,
+// not in the screen's corner.
+TEST_F(PauseTest, ToyTrailStartsAtThePen) {
+  pauseRound();
+  for (int i = 0; i < app->m_toyTrail.Length(); ++i) app->m_toyTrail[i] = 0;
+  step();
+  const float* list = app->m_drawList.Data();
+  int lines = 0;
+  for (int entry = 0; entry < app->m_drawCount; entry += kDrawEntrySize) {
+    if (list[entry] != kDrawLine) continue;
+    ++lines;
+    EXPECT_FALSE(std::fabs(list[entry + 1]) < 1 && std::fabs(list[entry + 2]) < 1) << "line " << lines;
+  }
+  EXPECT_EQ(lines, 202);
+}
 
 TEST_F(PauseTest, SoundRowCyclesAndStopsTheTuneWhereThereIsNoMusic) {
   struct Case {
