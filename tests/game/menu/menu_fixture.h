@@ -13,23 +13,10 @@
 
 namespace menu_test {
 
-enum Key : int {
-  kLeftArrow = 37,
-  kRightArrow = 39,
-  kDownKey = 'S',
-  kStartKey = 'Z',   // fire A
-  kJoinKey = 'X',    // fire B
-  kLeaveKey = 'C',   // fire C
-  kLowerKey = 'B',   // fire E
-  kRaiseKey = 'O',   // fire F
-  kEscape = 27,
-  kDelete = 46,
-  kBackspace = 8,
-};
-
-constexpr int kMouseDown = 4;
-constexpr int kMouseUp = 5;
-constexpr int kMouseMove = 6;
+// Start, join, leave, lower and raise are fire A, B, C, E and F.
+enum Key : int { kLeftArrow = 37, kRightArrow = 39, kDownKey = 'S', kEscape = 27, kDelete = 46, kBackspace = 8 };
+enum Fire : int { kStartKey = 'Z', kJoinKey = 'X', kLeaveKey = 'C', kLowerKey = 'B', kRaiseKey = 'O' };
+enum Mouse : int { kMouseDown = 4, kMouseUp = 5, kMouseMove = 6 };
 
 inline int JoyButton(int unit, int button) { return 256 + 32 * unit + button; }
 
