@@ -91,9 +91,7 @@ TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
     std::vector<int> keys;
     std::vector<std::pair<int, int>> padButtons;  // (port, button)
     std::vector<int> vbuttons;                    // held by an iCade letter
-    int action;
-    int source;
-    int expected;
+    int action, source, expected;
     std::vector<int> taps = {};  // pressed and released before the update
   };
   const Case cases[] = {
@@ -133,10 +131,7 @@ TEST_F(ControlsTest, TwoKeyboardPlayersEachHaveTheirOwnKeys) {
     const char* name;
     int keyboardPlayers;
     bool iCade;
-    int key;
-    int action;
-    int source;
-    int expected;
+    int key, action, source, expected;
   };
   const Case cases[] = {
       {"Z is nobody's fire A", 2, false, 'Z', kFireA, kLeftPlayer, 0},
@@ -162,9 +157,7 @@ TEST_F(ControlsTest, StickCountsAsDirectionOnlyInModeOneAndPastThreshold) {
     const char* name;
     float x, y;
     bool iCade;
-    int action;
-    int mode;
-    int expected;
+    int action, mode, expected;
   };
   const Case cases[] = {
       {"up past 0.4", 0, 0.41f, false, kUp, 1, 1},   {"up at 0.4", 0, 0.4f, false, kUp, 1, 0},
@@ -278,9 +271,7 @@ TEST_F(ControlsTest, LatchesFreeOnlyWhenNothingIsHeld) {
     const char* name;
     std::vector<int> keys;
     float stickX;
-    int touching;
-    int keyLatch;
-    int pointerLatch;
+    int touching, keyLatch, pointerLatch;
   };
   const Case cases[] = {
       {"key held", {'Z'}, 0, 0, 1, 0},

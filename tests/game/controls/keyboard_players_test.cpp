@@ -24,8 +24,7 @@ enum Press { kUpPress, kLeftPress, kRightPress, kDownPress, kFireAPress, kFireBP
 
 struct Source {
   const char* name;
-  int pad;
-  int keyboardPlayers;
+  int pad, keyboardPlayers;
   int keys[kPresses];
 };
 

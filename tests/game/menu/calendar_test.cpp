@@ -65,8 +65,7 @@ TEST_F(MenuTest, OverrideKeysSetHowManyGamesAreOpenOncePerPress) {
   StartOn(2016, 11, 20);
   Press(kDownKey);
   struct Input {
-    int key;
-    int override;
+    int key, override;
   } inputs[] = {
       {kRaiseKey, 1}, {kRaiseKey, 2}, {kRaiseKey, 3}, {kLowerKey, 2}, {kLowerKey, 1},
       {kLowerKey, 0}, {kLowerKey, 0},  // never below 0, which follows the date again

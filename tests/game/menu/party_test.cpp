@@ -54,8 +54,7 @@ TEST_F(PartyTest, LobbyTargetIsRememberedAndThePartyDealsEveryOpenGameOnce) {
   EXPECT_EQ(app->p_PartyTargetSetting(), 10) << "the first party goes to 10";
 
   struct Move {
-    int key;
-    int target;
+    int key, target;
   } moves[] = {{kRightArrow, 15}, {kRightArrow, 15}, {kLeftArrow, 10}, {kLeftArrow, 5}, {kLeftArrow, 5}};
   for (const Move& move : moves) {
     Tap(move.key);

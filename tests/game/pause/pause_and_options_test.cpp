@@ -318,8 +318,7 @@ TEST_F(PauseTest, ICadeRowSwitchesTheProtocolAndDropsVirtualButtons) {
 TEST_F(PauseTest, FullscreenFollowsTheRowAndF11) {
   struct Case {
     const char* how;
-    int desktopW;
-    int expectedFullscreen;
+    int desktopW, expectedFullscreen;
     int width, height, flags;  // the window asked for; width 0 for none
   };
   std::vector<Case> cases = {

@@ -60,7 +60,7 @@ TEST_F(ScoresTest, RoundPointsLeaderAndBanner) {
     std::array<float, 4> scores;
     std::array<int, 4> points;
     int leader;
-    std::string banner;
+    std::string banner;  // after "GAME OVER"
   };
   const Case cases[] = {
       {{10, 0, 0, 0}, {2, 1, 1, 1}, 0, "RedWins!"},
@@ -94,8 +94,7 @@ TEST_F(ScoresTest, RoundPointsLeaderAndBanner) {
 
 TEST_F(ScoresTest, ModesDecideSurvivalPointsAndPanel) {
   struct Case {
-    int mode;
-    int hideHud;
+    int mode, hideHud;
     std::array<float, 4> gained;
     int panelWidth;
     std::string numbers;  // drawn by the panel, players 0..3
@@ -192,9 +191,7 @@ TEST_F(ScoresTest, CreditsScrollAndCloseOnceOnAFreshPress) {
 
   struct Case {
     const char* name;
-    int keyLatch, pointerLatch, touching;
-    bool fireA;
-    int open, sounds;
+    int keyLatch, pointerLatch, touching, fireA, open, sounds;
   };
   const Case cases[] = {
       {"fire A", 0, 0, 0, true, 0, 1},       {"fire A, key latched", 1, 0, 0, true, 1, 0},

@@ -18,8 +18,7 @@ namespace {
 TEST(ShellRender, FitsTheVirtualScreenToTheWindow) {
   struct Case {
     int width, height;
-    float overscan;
-    float scale;
+    float overscan, scale;
     int axis;
     float jscrw, jscrh;
   };
