@@ -1,13 +1,5 @@
-// The stack length setter and the red-black tree maintenance of the int-keyed map.
+// The red-black tree maintenance of the int-keyed map.
 #include "runtime/containers.h"
-
-c_IAsyncEventSource* c_Stack3::m_NIL = nullptr;
-
-void c_Stack3::p_Length(int length) {
-  for (int i = length; i < m_length; ++i) gc_assign(m_data[i], m_NIL);
-  if (length > m_data.Length()) gc_assign(m_data, m_data.Resize(length));
-  m_length = length;
-}
 
 c_Node* c_Node::m_new(int key, c_DisplayMode* value, int color, c_Node* parent) {
   m_key = key;

@@ -21,21 +21,12 @@ class c_StackOf : public Object {
   int m_length = 0;
 
   c_StackOf* m_new() { return this; }
-  c_StackOf* m_new2(const Array<T>& items) {
-    gc_assign(m_data, items.Resize(items.Length()));
-    m_length = items.Length();
-    return this;
-  }
 
   void p_Push(const T& value) {
     if (m_length == m_data.Length()) gc_assign(m_data, m_data.Resize(m_length * 2 + 10));
     store(m_data[m_length], value);
     ++m_length;
   }
-  void p_Push2(const Array<T>& items, int offset, int count) {
-    for (int i = 0; i < count; ++i) p_Push(items[offset + i]);
-  }
-  void p_Push3(const Array<T>& items, int offset) { p_Push2(items, offset, items.Length() - offset); }
 
   Array<T> p_ToArray() const { return m_data.Resize(m_length); }
 
@@ -55,13 +46,7 @@ typedef c_StackOf<c_DisplayMode*> c_Stack;
 class c_Stack2 : public c_StackOf<String> {
  public:
   c_Stack2* m_new() { return this; }
-  c_Stack2* m_new2(const Array<String>& items) {
-    c_StackOf::m_new2(items);
-    return this;
-  }
   void p_Push4(const String& value) { p_Push(value); }
-  void p_Push5(const Array<String>& items, int offset, int count) { p_Push2(items, offset, count); }
-  void p_Push6(const Array<String>& items, int offset) { p_Push3(items, offset); }
 };
 
 class c_StringStack : public c_Stack2 {
@@ -72,11 +57,8 @@ class c_StringStack : public c_Stack2 {
 
 class c_Stack3 : public c_StackOf<c_IAsyncEventSource*> {
  public:
-  static c_IAsyncEventSource* m_NIL;
-
   c_Stack3* m_new() { return this; }
 
-  void p_Length(int length);
   int p_Length2() const { return m_length; }
   c_IAsyncEventSource* p_Get(int index) const { return m_data[index]; }
 };

@@ -4,8 +4,6 @@
 constexpr float R2D = 57.295780181884766f;  // degrees per radian
 constexpr float D2R = 0.01745329238474369f;  // radians per degree
 
-inline int zr_math_Abs(int x) { return x < 0 ? -x : x; }
-inline float zr_math_Abs2(float x) { return x < 0 ? -x : x; }
 // On a tie the first argument wins.
 inline int zr_math_Max(int a, int b) { return a >= b ? a : b; }
 inline float zr_math_Max2(float a, float b) { return a >= b ? a : b; }

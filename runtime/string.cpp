@@ -171,12 +171,6 @@ int String::Find(const String& what, int start) const {
   return -1;
 }
 
-int String::FindLast(const String& what) const {
-  for (int i = Length() - what.Length(); i >= 0; --i)
-    if (std::memcmp(Data() + i, what.Data(), sizeof(Char) * what.Length()) == 0) return i;
-  return -1;
-}
-
 bool String::StartsWith(const String& prefix) const {
   return prefix.Length() <= Length() && std::memcmp(Data(), prefix.Data(), sizeof(Char) * prefix.Length()) == 0;
 }
@@ -210,10 +204,6 @@ String String::ToLower() const {
     if (c >= 'A' && c <= 'Z') c = static_cast<Char>(c + 32);
   return String(out.data(), Length());
 }
-
-int String::ToInt() const { return std::atoi(ToNarrow().c_str()); }
-
-float String::ToFloat() const { return static_cast<float>(std::atof(ToNarrow().c_str())); }
 
 std::string String::ToNarrow() const {
   std::string out(static_cast<size_t>(Length()), '\0');

@@ -46,8 +46,6 @@ class String {
   const Char* Data() const { return m_rep->data; }
   int operator[](int i) const { return m_rep->data[i]; }
   bool IsEmpty() const { return m_rep->length == 0; }
-  // True when both share one representation (an operation had nothing to do).
-  bool SharesRepWith(const String& other) const { return m_rep == other.m_rep; }
 
   friend String operator+(const String& a, const String& b);
   String& operator+=(const String& other) { return *this = *this + other; }
@@ -60,7 +58,6 @@ class String {
   Array<String> Split(const String& separator) const;
   String Replace(const String& find, const String& with) const;
   int Find(const String& what, int start = 0) const;  // -1 when absent
-  int FindLast(const String& what) const;
   bool Contains(const String& what) const { return Find(what) != -1; }
   bool StartsWith(const String& prefix) const;
   bool EndsWith(const String& suffix) const;
@@ -68,8 +65,6 @@ class String {
   String Slice(int from, int to) const;  // clamped; negative indices count from the end
   String ToUpper() const;
   String ToLower() const;
-  int ToInt() const;      // leading decimal integer, 0 when there is none
-  float ToFloat() const;  // leading decimal number, 0 when there is none
 
   std::string ToNarrow() const;  // low byte of each unit
   std::string ToUtf8() const;    // each unit encoded on its own (surrogates not combined)

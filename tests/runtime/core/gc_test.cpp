@@ -1,5 +1,5 @@
-// The collector: the write barrier, lazy destruction paid by allocation, the size-class
-// caches, and a stress run over random object graphs checked against a shadow model.
+// The collector: the write barrier, lazy destruction paid by allocation, and a stress run
+// over random object graphs checked against a shadow model.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -112,32 +112,6 @@ TEST(CollectorTest, ObjectsHeldOnlyByLocalsLiveUntilTheNextCycleEnds) {
   int destroyedBefore = Node::destroyed;
   collectEverything();
   EXPECT_EQ(Node::destroyed, destroyedBefore + 1);
-}
-
-TEST(CollectorTest, SmallBlocksAreRecycledBySize) {
-  collectEverything();
-  struct Small : Object {
-    int32_t value[2];
-  };  // vtable + header + 8 bytes: a 40-byte block
-  Small* first = new Small;
-  void* address = first;
-  collectEverything();
-  Small* second = new Small;
-  EXPECT_EQ(static_cast<void*>(second), address);
-  EXPECT_EQ(second->flags & ~7, 40);
-  collectEverything();
-}
-
-TEST(CollectorTest, SizeIsRoundedToEightAndKeptInTheFlags) {
-  struct Odd : Object {
-    char bytes[13];
-  };
-  Odd* odd = new Odd;
-  EXPECT_EQ((odd->flags & ~7) % 8, 0);
-  EXPECT_GE(static_cast<size_t>(odd->flags & ~7), sizeof(Odd));
-  EXPECT_EQ(odd->flags & 3, gc_markbit);  // new objects are white
-  gc_validate_list(&gc_unmarked_list, "unmarked");
-  collectEverything();
 }
 
 // Random graphs built through the barrier while marking is in progress. A shadow copy of
