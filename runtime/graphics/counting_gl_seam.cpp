@@ -40,10 +40,6 @@ void CountingGlSeam::ColorPointer(GLint size, GLenum type, GLsizei stride, const
 void CountingGlSeam::Enable(GLenum capability) { m_inner->Enable(capability); }
 void CountingGlSeam::Disable(GLenum capability) { m_inner->Disable(capability); }
 void CountingGlSeam::BlendFunc(GLenum source, GLenum destination) { m_inner->BlendFunc(source, destination); }
-void CountingGlSeam::ClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
-  m_inner->ClearColor(red, green, blue, alpha);
-}
-void CountingGlSeam::Clear(GLbitfield mask) { m_inner->Clear(mask); }
 void CountingGlSeam::Scissor(GLint x, GLint y, GLsizei width, GLsizei height) {
   m_inner->Scissor(x, y, width, height);
 }
@@ -63,7 +59,3 @@ void CountingGlSeam::TexSubImage2D(GLenum target, GLint level, GLint x, GLint y,
 }
 void CountingGlSeam::PixelStorei(GLenum name, GLint value) { m_inner->PixelStorei(name, value); }
 GLenum CountingGlSeam::GetError() { return m_inner->GetError(); }
-void CountingGlSeam::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
-                                void* pixels) {
-  m_inner->ReadPixels(x, y, width, height, format, type, pixels);
-}

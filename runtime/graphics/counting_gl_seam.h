@@ -26,8 +26,6 @@ class CountingGlSeam : public GlSeam {
   void Enable(GLenum capability) override;
   void Disable(GLenum capability) override;
   void BlendFunc(GLenum source, GLenum destination) override;
-  void ClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) override;
-  void Clear(GLbitfield mask) override;
   void Scissor(GLint x, GLint y, GLsizei width, GLsizei height) override;
   void DrawArrays(GLenum mode, GLint first, GLsizei count) override;
   void DrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) override;
@@ -41,8 +39,6 @@ class CountingGlSeam : public GlSeam {
                      GLenum format, GLenum type, const void* pixels) override;
   void PixelStorei(GLenum name, GLint value) override;
   GLenum GetError() override;
-  void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
-                  void* pixels) override;
 
  private:
   GlSeam* m_inner;

@@ -26,8 +26,6 @@ class GlSeam {
   virtual void Enable(GLenum capability) = 0;
   virtual void Disable(GLenum capability) = 0;
   virtual void BlendFunc(GLenum source, GLenum destination) = 0;
-  virtual void ClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) = 0;
-  virtual void Clear(GLbitfield mask) = 0;
   virtual void Scissor(GLint x, GLint y, GLsizei width, GLsizei height) = 0;
   virtual void DrawArrays(GLenum mode, GLint first, GLsizei count) = 0;
   virtual void DrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) = 0;
@@ -42,8 +40,6 @@ class GlSeam {
                              GLenum format, GLenum type, const void* pixels) = 0;
   virtual void PixelStorei(GLenum name, GLint value) = 0;
   virtual GLenum GetError() = 0;
-  virtual void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
-                          void* pixels) = 0;
 };
 
 // The seam the device and its surfaces use from now on; null restores the real one.

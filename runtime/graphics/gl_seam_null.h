@@ -1,10 +1,8 @@
 // The GL seam for running without a window: every call does nothing, so the device can
 // batch and flush as usual while no GL context exists. It reports the 640 x 480 window the
-// game starts with, never an error, texture name 0 and black pixels. Fakes that only care
+// game starts with, never an error and texture name 0. Fakes that only care
 // about a few calls (counting draws, say) derive from it and override those.
 #pragma once
-
-#include <cstring>
 
 #include "runtime/graphics/gl_seam.h"
 
@@ -26,8 +24,6 @@ class NullGlSeam : public GlSeam {
   void Enable(GLenum) override {}
   void Disable(GLenum) override {}
   void BlendFunc(GLenum, GLenum) override {}
-  void ClearColor(GLfloat, GLfloat, GLfloat, GLfloat) override {}
-  void Clear(GLbitfield) override {}
   void Scissor(GLint, GLint, GLsizei, GLsizei) override {}
   void DrawArrays(GLenum, GLint, GLsizei) override {}
   void DrawElements(GLenum, GLsizei, GLenum, const void*) override {}
@@ -42,8 +38,4 @@ class NullGlSeam : public GlSeam {
   void TexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, const void*) override {}
   void PixelStorei(GLenum, GLint) override {}
   GLenum GetError() override { return GL_NO_ERROR; }
-  // The device reads only 4-byte pixels, so the buffer holds width x height of them.
-  void ReadPixels(GLint, GLint, GLsizei width, GLsizei height, GLenum, GLenum, void* pixels) override {
-    if (width > 0 && height > 0) std::memset(pixels, 0, static_cast<size_t>(width) * height * 4);
-  }
 };

@@ -35,10 +35,6 @@ class RealGlSeam : public GlSeam {
   void Enable(GLenum capability) override { glEnable(capability); }
   void Disable(GLenum capability) override { glDisable(capability); }
   void BlendFunc(GLenum source, GLenum destination) override { glBlendFunc(source, destination); }
-  void ClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) override {
-    glClearColor(red, green, blue, alpha);
-  }
-  void Clear(GLbitfield mask) override { glClear(mask); }
   void Scissor(GLint x, GLint y, GLsizei width, GLsizei height) override { glScissor(x, y, width, height); }
   void DrawArrays(GLenum mode, GLint first, GLsizei count) override { glDrawArrays(mode, first, count); }
   void DrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) override {
@@ -59,10 +55,6 @@ class RealGlSeam : public GlSeam {
   }
   void PixelStorei(GLenum name, GLint value) override { glPixelStorei(name, value); }
   GLenum GetError() override { return glGetError(); }
-  void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
-                  void* pixels) override {
-    glReadPixels(x, y, width, height, format, type, pixels);
-  }
 };
 
 }  // namespace

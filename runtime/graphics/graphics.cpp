@@ -80,18 +80,8 @@ void zr_graphics_SetMatrix(float a, float b, float c, float d, float tx, float t
   context()->p_SetMatrix(a, b, c, d, tx, ty);
 }
 
-void zr_graphics_SetMatrix2(Array<float> matrix) {
-  if (matrix.Length() < 6) return;
-  zr_graphics_SetMatrix(matrix[0], matrix[1], matrix[2], matrix[3], matrix[4], matrix[5]);
-}
-
 void zr_graphics_Transform(float a, float b, float c, float d, float tx, float ty) {
   context()->p_Transform(a, b, c, d, tx, ty);
-}
-
-void zr_graphics_Transform2(Array<float> matrix) {
-  if (matrix.Length() < 6) return;
-  zr_graphics_Transform(matrix[0], matrix[1], matrix[2], matrix[3], matrix[4], matrix[5]);
 }
 
 void zr_graphics_Translate(float x, float y) { zr_graphics_Transform(1, 0, 0, 1, x, y); }

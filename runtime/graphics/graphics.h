@@ -20,9 +20,7 @@ void zr_graphics_BeginRender();
 void zr_graphics_EndRender();
 
 void zr_graphics_SetMatrix(float a, float b, float c, float d, float tx, float ty);
-void zr_graphics_SetMatrix2(Array<float> matrix);
 void zr_graphics_Transform(float a, float b, float c, float d, float tx, float ty);
-void zr_graphics_Transform2(Array<float> matrix);
 void zr_graphics_Translate(float x, float y);
 void zr_graphics_Scale(float x, float y);
 // Degrees; a positive angle turns counter-clockwise on screen.

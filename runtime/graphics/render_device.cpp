@@ -1,4 +1,4 @@
-// The render device's frame set-up, batching, primitives and pixel transfer. Each drawing
+// The render device's frame set-up, batching and primitives. Each drawing
 // call claims vertex slots in the one batch (flushing it first when the kind, texture or
 // capacity demands) and writes its transformed, coloured vertices there; matrix and colour
 // changes never break a batch.
@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 
 #include "runtime/graphics/gl_seam.h"
 
@@ -18,16 +17,6 @@ int truncToInt(float value) {
   if (value > 1.0e9f) return 1000000000;
   if (value < -1.0e9f) return -1000000000;
   return static_cast<int>(value);
-}
-
-// True when every element an upside-down copy of w x h words at offset with pitch
-// touches lies inside an array of the given length.
-bool rectangleFitsArray(int length, int w, int h, int offset, int pitch) {
-  if (w <= 0 || h <= 0 || offset < 0) return false;
-  long long lastRowStart = static_cast<long long>(h - 1) * pitch;
-  long long lowest = offset + (lastRowStart < 0 ? lastRowStart : 0);
-  long long highest = offset + (lastRowStart > 0 ? lastRowStart : 0) + w - 1;
-  return lowest >= 0 && highest < length;
 }
 
 }  // namespace
@@ -84,26 +73,8 @@ gxtkSurface* gxtkGraphics::LoadSurface(String path) {
   return surface;
 }
 
-gxtkSurface* gxtkGraphics::CreateSurface(int w, int h) {
-  if (w <= 0 || h <= 0) return nullptr;
-  gxtkSurface* surface = new gxtkSurface;
-  surface->width = w;
-  surface->height = h;
-  surface->bytesPerPixel = 4;
-  surface->glFormat = GL_RGBA;
-  surface->Bind();
-  return surface;
-}
-
 bool gxtkGraphics::LoadSurface__UNSAFE__(gxtkSurface* surface, String path) {
   return surface && surface->LoadFile(path);
-}
-
-void gxtkGraphics::Cls(float r, float g, float b) {
-  batchCount = 0;
-  GlSeam* gl = gl_seam();
-  gl->ClearColor(r / 255.0f, g / 255.0f, b / 255.0f, 1.0f);
-  gl->Clear(GL_COLOR_BUFFER_BIT);
 }
 
 void gxtkGraphics::SetAlpha(float newAlpha) {
@@ -171,14 +142,8 @@ void gxtkGraphics::Flush() {
     batchSurface->Bind();
   }
   switch (batchType) {
-    case 1:
-      gl->DrawArrays(GL_POINTS, 0, batchCount);
-      break;
     case 2:
       gl->DrawArrays(GL_LINES, 0, batchCount);
-      break;
-    case 3:
-      gl->DrawArrays(GL_TRIANGLES, 0, batchCount);
       break;
     case 4:
       gl->DrawElements(GL_TRIANGLES, batchCount / 4 * 6, GL_UNSIGNED_SHORT, quadIndices);
@@ -202,14 +167,6 @@ void gxtkGraphics::Put(gxtkVertex* vertex, float x, float y, float u, float v) {
   vertex->u = u;
   vertex->v = v;
   vertex->color = packedColor;
-}
-
-void gxtkGraphics::DrawPoint(float x, float y) {
-  gxtkVertex* vertex = Begin(1, 1, nullptr);
-  Put(vertex, x, y, 0, 0);
-  // The centre of the pixel, so that the point lands on exactly one.
-  vertex->x += 0.5f;
-  vertex->y += 0.5f;
 }
 
 void gxtkGraphics::DrawLine(float x1, float y1, float x2, float y2) {
@@ -264,23 +221,6 @@ void gxtkGraphics::DrawOval(float x, float y, float w, float h) {
   }
 }
 
-void gxtkGraphics::DrawPoly(Array<float> xy) {
-  int count = xy.Length() / 2;
-  if (count < 1 || count > kBatchVertices) return;
-  gxtkVertex* vertices = Begin(count, count, nullptr);
-  for (int i = 0; i < count; ++i) Put(&vertices[i], xy[i * 2], xy[i * 2 + 1], 0, 0);
-}
-
-void gxtkGraphics::DrawPoly2(Array<float> xyuv, gxtkSurface* surface, int srcx, int srcy) {
-  int count = xyuv.Length() / 4;
-  if (!surface || count < 1 || count > kBatchVertices) return;
-  gxtkVertex* vertices = Begin(count, count, surface);
-  for (int i = 0; i < count; ++i) {
-    const float* source = &xyuv[i * 4];
-    Put(&vertices[i], source[0], source[1], (source[2] + srcx) * surface->uScale, (source[3] + srcy) * surface->vScale);
-  }
-}
-
 void gxtkGraphics::DrawSurface(gxtkSurface* surface, float x, float y) {
   if (!surface) return;
   DrawSurface2(surface, x, y, 0, 0, surface->Width(), surface->Height());
@@ -297,23 +237,4 @@ void gxtkGraphics::DrawSurface2(gxtkSurface* surface, float x, float y, int srcx
   Put(&vertices[1], x + srcw, y, right, top);
   Put(&vertices[2], x + srcw, y + srch, right, bottom);
   Put(&vertices[3], x, y + srch, left, bottom);
-}
-
-void gxtkGraphics::ReadPixels(Array<int> pixels, int x, int y, int w, int h, int offset, int pitch) {
-  Flush();
-  if (!rectangleFitsArray(pixels.Length(), w, h, offset, pitch)) return;
-  std::vector<uint32_t> rows(static_cast<size_t>(w) * h);
-  gl_seam()->ReadPixels(x, height - y - h, w, h, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
-  // GL hands the rows bottom up; the window's top row goes first.
-  for (int row = 0; row < h; ++row) {
-    const uint32_t* source = rows.data() + static_cast<size_t>(h - 1 - row) * w;
-    int* target = &pixels[offset + row * pitch];
-    for (int column = 0; column < w; ++column) target[column] = static_cast<int>(source[column]);
-  }
-}
-
-void gxtkGraphics::WritePixels2(gxtkSurface* surface, Array<int> pixels, int x, int y, int w, int h, int offset,
-                                int pitch) {
-  if (!surface || !rectangleFitsArray(pixels.Length(), w, h, offset, pitch)) return;
-  surface->SetSubData(x, y, w, h, reinterpret_cast<const uint32_t*>(&pixels[offset]), pitch);
 }

@@ -49,27 +49,17 @@ class gxtkGraphics : public Object {
   virtual void EndRender();
   virtual void DiscardGraphics();
   virtual gxtkSurface* LoadSurface(String path);
-  virtual gxtkSurface* CreateSurface(int w, int h);
   virtual bool LoadSurface__UNSAFE__(gxtkSurface* surface, String path);
-  virtual void Cls(float r, float g, float b);
   virtual void SetAlpha(float alpha);
   virtual void SetColor(float r, float g, float b);
   virtual void SetBlend(int mode);
   virtual void SetScissor(int x, int y, int w, int h);
   virtual void SetMatrix(float a, float b, float c, float d, float tx, float ty);
-  virtual void DrawPoint(float x, float y);
   virtual void DrawRect(float x, float y, float w, float h);
   virtual void DrawLine(float x1, float y1, float x2, float y2);
   virtual void DrawOval(float x, float y, float w, float h);
-  virtual void DrawPoly(Array<float> xy);
-  virtual void DrawPoly2(Array<float> xyuv, gxtkSurface* surface, int srcx, int srcy);
   virtual void DrawSurface(gxtkSurface* surface, float x, float y);
   virtual void DrawSurface2(gxtkSurface* surface, float x, float y, int srcx, int srcy, int srcw, int srch);
-  // Reads window pixels as ARGB words (alpha in the top byte); a rectangle or range that
-  // does not fit the array is ignored.
-  virtual void ReadPixels(Array<int> pixels, int x, int y, int w, int h, int offset, int pitch);
-  virtual void WritePixels2(gxtkSurface* surface, Array<int> pixels, int x, int y, int w, int h, int offset,
-                            int pitch);
 
  private:
   gxtkVertex* Begin(int type, int count, gxtkSurface* surface);

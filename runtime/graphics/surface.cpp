@@ -114,43 +114,6 @@ void gxtkSurface::SetData(unsigned char* data, int w, int h, int bytes) {
   }
 }
 
-void gxtkSurface::SetSubData(int x, int y, int w, int h, const uint32_t* argb, int pitch) {
-  if (glFormat != GL_RGBA || !argb) return;
-  if (x < 0 || y < 0 || w < 0 || h < 0 || x > width - w || y > height - h) return;
-  // From now on the store, not the file, holds the picture, so it must hold all of it.
-  if (!pixels && !sourcePath.IsEmpty()) ReloadPixels();
-  sourcePath = String();
-  if (!pixels) {
-    pixels = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(width) * height, 4));
-    if (!pixels) return;
-  }
-  for (int row = 0; row < h; ++row) {
-    const uint32_t* source = argb + static_cast<ptrdiff_t>(row) * pitch;
-    unsigned char* target = pixels + (static_cast<size_t>(y + row) * width + x) * 4;
-    for (int column = 0; column < w; ++column, target += 4) {
-      uint32_t word = source[column];
-      unsigned alpha = word >> 24;
-      target[0] = static_cast<unsigned char>(((word >> 16) & 255) * alpha / 255);
-      target[1] = static_cast<unsigned char>(((word >> 8) & 255) * alpha / 255);
-      target[2] = static_cast<unsigned char>((word & 255) * alpha / 255);
-      target[3] = static_cast<unsigned char>(alpha);
-    }
-  }
-  if (contextSeq != glfwGraphicsSeq) return;
-  GlSeam* gl = gl_seam();
-  gl->BindTexture(GL_TEXTURE_2D, textureName);
-  gl->PixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  if (w == width) {
-    gl->TexSubImage2D(GL_TEXTURE_2D, 0, 0, y, w, h, glFormat, GL_UNSIGNED_BYTE,
-                      pixels + static_cast<size_t>(y) * width * 4);
-    return;
-  }
-  for (int row = 0; row < h; ++row) {
-    gl->TexSubImage2D(GL_TEXTURE_2D, 0, x, y + row, w, 1, glFormat, GL_UNSIGNED_BYTE,
-                      pixels + (static_cast<size_t>(y + row) * width + x) * 4);
-  }
-}
-
 void gxtkSurface::Bind() {
   if (glfwGraphicsSeq == 0) return;
   GlSeam* gl = gl_seam();

@@ -1,9 +1,8 @@
 // gxtkSurface: one texture of the render device, built lazily in the present GL context
 // from decoded, premultiplied pixel bytes. Pixels read from a file are let go once the
 // texture holds them (GL keeps its own copy, and a second one would double the art's
-// memory); a new context reads the file again. Pixels the program wrote have no file
-// behind them and stay beside the texture. glfwGraphicsSeq counts GL contexts; the host
-// raises it each time it opens a window with a new one.
+// memory); a new context reads the file again. glfwGraphicsSeq counts GL contexts; the
+// host raises it each time it opens a window with a new one.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +23,7 @@ class gxtkSurface : public Object {
   uint32_t textureName = 0;
   float uScale = 0;
   float vScale = 0;
-  // The file the pixels came from; empty when the program made or wrote them.
+  // The file the pixels came from, read again for a new context.
   String sourcePath;
 
   ~gxtkSurface() override;
@@ -40,10 +39,6 @@ class gxtkSurface : public Object {
   // Reads an image file through the host and stores its pixels as SetData does,
   // remembering the file. False (and the surface unchanged) when it cannot be read.
   bool LoadFile(String path);
-  // Writes ARGB words (alpha in the top byte) into an RGBA surface, premultiplied, and
-  // updates the texture if it belongs to the present context. A rectangle that does not
-  // lie inside the surface is ignored.
-  void SetSubData(int x, int y, int w, int h, const uint32_t* argb, int pitch);
   // Makes the texture current, creating and uploading it first if the present context
   // has none.
   void Bind();

@@ -16,8 +16,6 @@ void RecordingGl::ForgetHistory() {
   events.clear();
   texImages.clear();
   subImages.clear();
-  deletedTextures.clear();
-  clears = 0;
 }
 
 void RecordingGl::WindowSize(int* width, int* height) {
@@ -43,11 +41,6 @@ void RecordingGl::Disable(GLenum capability) {
 void RecordingGl::BlendFunc(GLenum source, GLenum destination) {
   blendFuncs.emplace_back(source, destination);
   events.push_back("blend");
-}
-
-void RecordingGl::Clear(GLbitfield) {
-  ++clears;
-  events.push_back("clear");
 }
 
 void RecordingGl::Scissor(GLint x, GLint y, GLsizei width, GLsizei height) {
@@ -83,10 +76,6 @@ void RecordingGl::GenTextures(GLsizei count, GLuint* names) {
   for (GLsizei i = 0; i < count; ++i) names[i] = nextTexture_++;
 }
 
-void RecordingGl::DeleteTextures(GLsizei count, const GLuint* names) {
-  for (GLsizei i = 0; i < count; ++i) deletedTextures.push_back(names[i]);
-}
-
 void RecordingGl::TexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum, GLenum,
                              const void*) {
   bool accepted = !refuseNonPowerOfTwo || (isPowerOfTwo(width) && isPowerOfTwo(height));
@@ -94,28 +83,17 @@ void RecordingGl::TexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height
   texImages.push_back({boundTexture_, width, height, accepted});
 }
 
-void RecordingGl::TexSubImage2D(GLenum, GLint, GLint x, GLint y, GLsizei width, GLsizei height, GLenum format,
-                                GLenum, const void* pixels) {
-  RecordedSubImage upload{x, y, width, height, {}};
+void RecordingGl::TexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei width, GLsizei height, GLenum format, GLenum,
+                                const void* pixels) {
   size_t bytesPerPixel = format == GL_RGBA ? 4 : format == GL_RGB ? 3 : format == GL_LUMINANCE_ALPHA ? 2 : 1;
   const uint8_t* bytes = static_cast<const uint8_t*>(pixels);
-  upload.bytes.assign(bytes, bytes + static_cast<size_t>(width) * height * bytesPerPixel);
-  subImages.push_back(upload);
+  subImages.emplace_back(bytes, bytes + static_cast<size_t>(width) * height * bytesPerPixel);
 }
 
 GLenum RecordingGl::GetError() {
   GLenum error = pendingError_;
   pendingError_ = GL_NO_ERROR;
   return error;
-}
-
-void RecordingGl::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum, GLenum, void* pixels) {
-  lastRead = {x, y, width, height};
-  uint32_t* words = static_cast<uint32_t*>(pixels);
-  // Row r (counted from the bottom, as GL does) holds the word plus r, so tests can tell
-  // which row landed where.
-  for (GLsizei row = 0; row < height; ++row)
-    for (GLsizei column = 0; column < width; ++column) words[row * width + column] = readPixelWord + row;
 }
 
 int RecordingGl::IndexedDraws() const {

@@ -1,6 +1,6 @@
 // A GL seam for tests that draws nothing and remembers what the device asked for: every
 // draw call with a copy of the vertices it would have drawn, blend and scissor changes,
-// clears, texture uploads and reads. It can play a driver that refuses texture sizes that
+// texture creations and uploads. It can play a driver that refuses texture sizes that
 // are not powers of two, and it gives out texture names 1, 2, 3, ...
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/graphics/gl_seam.h"
+#include "runtime/graphics/gl_seam_null.h"
 #include "runtime/graphics/render_device.h"
 
 struct RecordedDraw {
@@ -27,13 +27,7 @@ struct RecordedTexImage {
   bool accepted;
 };
 
-struct RecordedSubImage {
-  GLint x, y;
-  GLsizei width, height;
-  std::vector<uint8_t> bytes;  // the rows as uploaded
-};
-
-class RecordingGl : public GlSeam {
+class RecordingGl : public NullGlSeam {
  public:
   int windowWidth = 640;
   int windowHeight = 480;
@@ -42,45 +36,28 @@ class RecordingGl : public GlSeam {
   std::vector<RecordedDraw> draws;
   std::vector<std::pair<GLenum, GLenum>> blendFuncs;
   std::vector<std::vector<GLint>> scissors;
-  std::vector<std::string> events;  // "enable scissor", "clear", "draw", ...
+  std::vector<std::string> events;  // "enable scissor", "disable scissor", "blend", "draw"
   std::vector<RecordedTexImage> texImages;
-  std::vector<RecordedSubImage> subImages;
-  std::vector<GLuint> deletedTextures;
-  int clears = 0;
-  uint32_t readPixelWord = 0;  // what every pixel read returns, in GL_BGRA word order
+  std::vector<std::vector<uint8_t>> subImages;  // the bytes of each upload
 
   void ForgetHistory();
 
   void WindowSize(int* width, int* height) override;
-  void Viewport(GLint, GLint, GLsizei, GLsizei) override {}
-  void MatrixMode(GLenum) override {}
-  void LoadIdentity() override {}
-  void Ortho(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble) override {}
-  void EnableClientState(GLenum) override {}
   void VertexPointer(GLint, GLenum, GLsizei stride, const void* pointer) override;
-  void TexCoordPointer(GLint, GLenum, GLsizei, const void*) override {}
-  void ColorPointer(GLint, GLenum, GLsizei, const void*) override {}
   void Enable(GLenum capability) override;
   void Disable(GLenum capability) override;
   void BlendFunc(GLenum source, GLenum destination) override;
-  void ClearColor(GLfloat, GLfloat, GLfloat, GLfloat) override {}
-  void Clear(GLbitfield) override;
   void Scissor(GLint x, GLint y, GLsizei width, GLsizei height) override;
   void DrawArrays(GLenum mode, GLint first, GLsizei count) override;
   void DrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) override;
   void GenTextures(GLsizei count, GLuint* names) override;
-  void DeleteTextures(GLsizei count, const GLuint* names) override;
   void BindTexture(GLenum, GLuint name) override { boundTexture_ = name; }
-  void TexParameteri(GLenum, GLenum, GLint) override {}
   void TexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum, GLenum, const void*) override;
-  void TexSubImage2D(GLenum, GLint, GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum,
+  void TexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei width, GLsizei height, GLenum format, GLenum,
                      const void* pixels) override;
-  void PixelStorei(GLenum, GLint) override {}
   GLenum GetError() override;
-  void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum, GLenum, void* pixels) override;
 
   int IndexedDraws() const;
-  std::vector<GLint> lastRead;  // x, y, w, h of the last read
 
  private:
   const gxtkVertex* vertices_ = nullptr;

@@ -1,7 +1,7 @@
 // Surfaces and their textures: premultiplication on load, lazy creation in the present
-// context and re-creation after a new window (from the file, or from pixels the program
-// wrote), the power-of-two retry, pixel writes and damaged, missing or vanished files,
-// seen through the recording seam and the test image host.
+// context and re-creation from the file after a new window, the power-of-two retry, and
+// damaged, missing or vanished files, seen through the recording seam and the test image
+// host.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -79,12 +79,12 @@ TEST_F(SurfaceTest, PixelsArePremultipliedWhenStored) {
     gxtkSurface* surface = device->LoadSurface(DataPath("one.png"));
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->bytesPerPixel, c.components);
-    EXPECT_EQ(gl.subImages.back().bytes, c.stored) << c.components << " components";
+    EXPECT_EQ(gl.subImages.back(), c.stored) << c.components << " components";
   }
 }
 
 // The texture holds the only copy of a picture read from a file; a new context reads
-// the file again. What the program wrote into a surface has no file and stays in memory.
+// the file again.
 TEST_F(SurfaceTest, TexturesAreMadeOnlyInAWindowAndRemadeAfterANewOne) {
   WriteSolid("tile.png", 8, 8, {0, 255, 0, 255});
   glfwGraphicsSeq = 0;  // no window has been opened yet
@@ -116,24 +116,9 @@ TEST_F(SurfaceTest, TexturesAreMadeOnlyInAWindowAndRemadeAfterANewOne) {
   EXPECT_NE(surface->textureName, first);
   EXPECT_EQ(gl.draws.back().texture, surface->textureName);
   ASSERT_EQ(gl.subImages.size(), 2u);
-  EXPECT_EQ(gl.subImages[1].bytes, gl.subImages[0].bytes);
+  EXPECT_EQ(gl.subImages[1], gl.subImages[0]);
   EXPECT_EQ(host.decodes, 2) << "read from the file again";
   EXPECT_EQ(surface->pixels, nullptr);
-
-  // A pixel written by the program: the picture around it comes from the file once,
-  // and from then on the surface keeps all of it for the next context.
-  Array<int> white(1);
-  white[0] = static_cast<int>(0xffffffffu);
-  device->WritePixels2(surface, white, 0, 0, 1, 1, 0, 1);
-  EXPECT_EQ(host.decodes, 3);
-  WriteSolid("tile.png", 8, 8, {255, 0, 0, 255});  // the file changes on disk
-  glfwGraphicsSeq = 3;
-  draw();
-  EXPECT_EQ(host.decodes, 3);
-  std::vector<unsigned char> expected = gl.subImages[0].bytes;
-  for (int i = 0; i < 4; ++i) expected[i] = 255;
-  EXPECT_EQ(gl.subImages.back().bytes, expected);
-  EXPECT_NE(surface->pixels, nullptr);
 }
 
 TEST_F(SurfaceTest, APictureGoneFromDiskGivesAnEmptyTextureInANewContext) {
@@ -169,38 +154,6 @@ TEST_F(SurfaceTest, APictureGoneFromDiskGivesAnEmptyTextureInANewContext) {
   }
 }
 
-TEST_F(SurfaceTest, WritingPixelsPremultipliesAndUploadsWholeRowsInOneCall) {
-  gxtkSurface* surface = device->CreateSurface(8, 4);
-  ASSERT_NE(surface, nullptr);
-  EXPECT_EQ(surface->pixels, nullptr);
-  gl.ForgetHistory();
-
-  Array<int> argb(8 * 4);
-  for (int i = 0; i < argb.Length(); ++i) argb[i] = static_cast<int>(0x80ff4000u);
-  device->WritePixels2(surface, argb, 0, 1, 8, 2, 0, 8);
-  ASSERT_EQ(gl.subImages.size(), 1u);
-  EXPECT_EQ(gl.subImages[0].y, 1);
-  EXPECT_EQ(gl.subImages[0].height, 2);
-  const unsigned char* written = surface->pixels + (1 * 8) * 4;
-  EXPECT_EQ(std::vector<unsigned char>(written, written + 4), (std::vector<unsigned char>{128, 32, 0, 128}));
-  EXPECT_EQ(surface->pixels[0], 0);  // untouched rows stay clear
-
-  gl.ForgetHistory();
-  device->WritePixels2(surface, argb, 2, 0, 3, 3, 4, 8);
-  ASSERT_EQ(gl.subImages.size(), 3u);  // one call per row of a part-width rectangle
-  EXPECT_EQ(gl.subImages[2].x, 2);
-  EXPECT_EQ(gl.subImages[2].y, 2);
-  EXPECT_EQ(gl.subImages[2].width, 3);
-
-  // Rectangles outside the surface or the array are ignored.
-  gl.ForgetHistory();
-  device->WritePixels2(surface, argb, 6, 0, 3, 1, 0, 3);
-  device->WritePixels2(surface, argb, 0, 0, 8, 4, 1, 8);
-  device->WritePixels2(surface, argb, -1, 0, 2, 2, 0, 2);
-  device->WritePixels2(nullptr, argb, 0, 0, 2, 2, 0, 2);
-  EXPECT_TRUE(gl.subImages.empty());
-}
-
 TEST_F(SurfaceTest, DamagedOrMissingFilesGiveNoSurface) {
   WriteSolid("good.png", 16, 16, {1, 2, 3, 4});
   FILE* file = std::fopen(host.PathOf("good.png").c_str(), "rb");
@@ -215,20 +168,6 @@ TEST_F(SurfaceTest, DamagedOrMissingFilesGiveNoSurface) {
     EXPECT_EQ(device->LoadSurface(DataPath(name)), nullptr) << name;
   }
   EXPECT_TRUE(gl.texImages.empty());
-  EXPECT_EQ(device->CreateSurface(0, 10), nullptr);
-}
-
-TEST_F(SurfaceTest, DiscardFreesThePixelsAndTheTexture) {
-  WriteSolid("tile.png", 4, 4, {9, 9, 9, 255});
-  gxtkSurface* surface = device->LoadSurface(DataPath("tile.png"));
-  ASSERT_NE(surface, nullptr);
-  GLuint name = surface->textureName;
-  surface->Discard();
-  EXPECT_EQ(surface->pixels, nullptr);
-  EXPECT_EQ(surface->contextSeq, -1);
-  EXPECT_EQ(gl.deletedTextures, std::vector<GLuint>{name});
-  surface->Discard();  // twice is harmless
-  EXPECT_EQ(gl.deletedTextures.size(), 1u);
 }
 
 }  // namespace
