@@ -78,8 +78,4 @@ void c_GameDelegate::MouseEvent(int event, int data, float x, float y) { m__inpu
 
 void c_GameDelegate::TouchEvent(int event, int data, float x, float y) { m__input->p_TouchEvent(event, data, x, y); }
 
-void c_GameDelegate::MotionEvent(int event, int data, float x, float y, float z) {
-  m__input->p_MotionEvent(event, data, x, y, z);
-}
-
 void c_GameDelegate::DiscardGraphics() { m__graphics->DiscardGraphics(); }

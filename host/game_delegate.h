@@ -28,6 +28,5 @@ class c_GameDelegate : public ZrGameDelegate {
   void KeyEvent(int event, int data) override;
   void MouseEvent(int event, int data, float x, float y) override;
   void TouchEvent(int event, int data, float x, float y) override;
-  void MotionEvent(int event, int data, float x, float y, float z) override;
   void DiscardGraphics() override;
 };

@@ -165,11 +165,6 @@ void ZrGame::TouchEvent(int event, int data, float x, float y) {
   deliver(*this, _delegate, [&](ZrGameDelegate* d) { d->TouchEvent(event, data, x, y); });
 }
 
-void ZrGame::MotionEvent(int event, int data, float x, float y, float z) {
-  if (!_started) return;
-  deliver(*this, _delegate, [&](ZrGameDelegate* d) { d->MotionEvent(event, data, x, y, z); });
-}
-
 void ZrGame::DiscardGraphics() {
   if (!_started) return;
   deliver(*this, _delegate, [&](ZrGameDelegate* d) { d->DiscardGraphics(); });

@@ -22,9 +22,6 @@ class ZrGameDelegate : public Object {
   virtual void KeyEvent(int event, int data) { (void)event, (void)data; }
   virtual void MouseEvent(int event, int data, float x, float y) { (void)event, (void)data, (void)x, (void)y; }
   virtual void TouchEvent(int event, int data, float x, float y) { (void)event, (void)data, (void)x, (void)y; }
-  virtual void MotionEvent(int event, int data, float x, float y, float z) {
-    (void)event, (void)data, (void)x, (void)y, (void)z;
-  }
   virtual void DiscardGraphics() {}
 };
 
@@ -89,7 +86,6 @@ class ZrGame {
   virtual void KeyEvent(int event, int data);
   virtual void MouseEvent(int event, int data, float x, float y);
   virtual void TouchEvent(int event, int data, float x, float y);
-  virtual void MotionEvent(int event, int data, float x, float y, float z);
   virtual void DiscardGraphics();
 
  protected:

@@ -63,6 +63,3 @@ int zr_input_JoyPresent(int unit) { return zr_input_device && zr_input_device->p
 
 float zr_input_JoyX(int index, int unit) { return zr_input_device ? zr_input_device->p_JoyX(index, unit) : 0; }
 float zr_input_JoyY(int index, int unit) { return zr_input_device ? zr_input_device->p_JoyY(index, unit) : 0; }
-
-float zr_input_AccelX() { return zr_input_device ? zr_input_device->p_AccelX() : 0; }
-float zr_input_AccelY() { return zr_input_device ? zr_input_device->p_AccelY() : 0; }

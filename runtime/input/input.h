@@ -29,5 +29,3 @@ int zr_input_JoyHit(int button, int unit);
 int zr_input_JoyPresent(int unit);
 float zr_input_JoyX(int index, int unit);
 float zr_input_JoyY(int index, int unit);
-float zr_input_AccelX();
-float zr_input_AccelY();

@@ -123,14 +123,6 @@ void c_InputDevice::p_TouchEvent(int event, int index, float x, float y) {
   }
 }
 
-void c_InputDevice::p_MotionEvent(int event, int data, float x, float y, float z) {
-  (void)data;
-  if (event != zr_input_EVENT_ACCEL) return;
-  m__accelX = x;
-  m__accelY = y;
-  m__accelZ = z;
-}
-
 c_JoyState* c_InputDevice::joyState(int unit) {
   if (unit < 0 || unit >= m__joyStates.Length()) return nullptr;
   return m__joyStates[unit];
@@ -221,8 +213,6 @@ float c_InputDevice::p_JoyY(int index, int unit) {
   return state && index >= 0 && index < state->m_joyy.Length() ? state->m_joyy[index] : 0;
 }
 
-float c_InputDevice::p_AccelX() { return m__accelX; }
-float c_InputDevice::p_AccelY() { return m__accelY; }
 
 void c_InputDevice::mark() {
   gc_mark_q(m__joyStates);

@@ -1,8 +1,8 @@
 // c_InputDevice: everything the player does, as one table of 512 virtual keys.
 //
 // Each key has a held flag and a hit count for the current update tick; typed characters
-// wait in a small queue for one tick; the device also keeps the pointer, 32 touch points,
-// the accelerometer and four joystick units. The host feeds it events; the game reads it
+// wait in a small queue for one tick; the device also keeps the pointer, 32 touch points
+// and four joystick units. The host feeds it events; the game reads it
 // through the zr_input_ functions. Hits and characters live exactly one tick.
 #pragma once
 
@@ -30,7 +30,6 @@ enum : int {
   zr_input_EVENT_TOUCHDOWN = 7,
   zr_input_EVENT_TOUCHUP = 8,
   zr_input_EVENT_TOUCHMOVE = 9,
-  zr_input_EVENT_ACCEL = 10,
 };
 
 // One joystick unit: two sticks, two triggers and 32 buttons, as last polled.
@@ -65,9 +64,6 @@ class c_InputDevice : public Object {
   float m__mouseY = 0;
   Array<float> m__touchX;
   Array<float> m__touchY;
-  float m__accelX = 0;
-  float m__accelY = 0;
-  float m__accelZ = 0;
   // Bit u is set when unit u had a pad at the last poll, to notice one going away.
   int m__joyUnitsPresent = 0;
 
@@ -78,7 +74,6 @@ class c_InputDevice : public Object {
   void p_PutKeyHit(int key);
   void p_MouseEvent(int event, int button, float x, float y);
   void p_TouchEvent(int event, int index, float x, float y);
-  void p_MotionEvent(int event, int data, float x, float y, float z);
   void p_BeginUpdate();
   void p_EndUpdate();
   void p_SetKeyboardEnabled(bool enabled);
@@ -93,8 +88,6 @@ class c_InputDevice : public Object {
   bool p_JoyPresent(int unit);
   float p_JoyX(int index, int unit);
   float p_JoyY(int index, int unit);
-  float p_AccelX();
-  float p_AccelY();
 
   void mark() override;
 

@@ -46,6 +46,5 @@ class RecordingDelegate : public ZrGameDelegate {
   void TouchEvent(int event, int data, float, float) override {
     events.push_back("touch " + std::to_string(event) + " " + std::to_string(data));
   }
-  void MotionEvent(int event, int, float, float, float) override { events.push_back("motion " + std::to_string(event)); }
   void DiscardGraphics() override { events.push_back("discard"); }
 };

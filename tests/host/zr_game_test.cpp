@@ -26,7 +26,6 @@ void sendEveryKind(ZrGame& host) {
   host.KeyEvent(1, 65);
   host.MouseEvent(4, 0, 10, 20);
   host.TouchEvent(7, 2, 1, 1);
-  host.MotionEvent(10, 0, 0.5f, 0, 0);
   host.RenderGame();
   host.UpdateGame();
   host.DiscardGraphics();
@@ -47,7 +46,7 @@ TEST(HostEvents, NothingReachesTheGameBeforeItStarts) {
   host.StartGame();
   sendEveryKind(host);
   std::vector<std::string> expected = {"start",  "key 1 65", "mouse 4 0 10 20", "touch 7 2",
-                                       "motion 10", "render", "update", "discard"};
+                                       "render", "update", "discard"};
   EXPECT_EQ(game->events, expected);
 }
 
@@ -110,48 +109,26 @@ TEST(HostEvents, DelegateSurvivesCollectionWhileOnlyTheHostHoldsIt) {
   EXPECT_EQ(game->updates, 1);
 }
 
-TEST(HostEvents, UpdateRateAndKeyboardSwitchAreKept) {
-  ZrGame host;
-  EXPECT_EQ(host.UpdateRate(), 0);
-  host.SetUpdateRate(60);
-  EXPECT_EQ(host.UpdateRate(), 60);
-  host.SetKeyboardEnabled(true);
-  EXPECT_TRUE(host.KeyboardEnabled());
-  EXPECT_EQ(host.Millisecs(), 0);
-  EXPECT_EQ(host.GetDeviceWidth(), 0);
-  EXPECT_EQ(host.GetDisplayModes().Length(), 0);
-  EXPECT_EQ(host.GetDesktopMode(), nullptr);
-  EXPECT_TRUE(host.PathToFilePath("quillo://data/x") == String("quillo://data/x"));
-  EXPECT_EQ(ZrGame::_game, &host);
-}
-
+// The calendar decides which games are open, so the date must be today's, and an
+// array of any length is filled as far as it goes without being overrun.
 TEST(HostDate, GetDateFillsAsManyFieldsAsTheArrayHolds) {
   ZrGame host;
   std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-
-  Array<int> full(7);
-  full[6] = 99;
-  host.GetDate(full);
-  EXPECT_EQ(full[0], local.tm_year + 1900);
-  EXPECT_EQ(full[1], local.tm_mon + 1);
-  EXPECT_EQ(full[2], local.tm_mday);
-  EXPECT_EQ(full[6], 0) << "milliseconds are always 0";
-
-  Array<int> longer(9);
-  longer[7] = 5;
-  host.GetDate(longer);
-  EXPECT_EQ(longer[0], local.tm_year + 1900);
-  EXPECT_EQ(longer[7], 5) << "entries past the seventh are left alone";
-
-  Array<int> shorter(2);
-  host.GetDate(shorter);
-  EXPECT_EQ(shorter[1], local.tm_mon + 1);
-
-  Array<int> empty;
-  host.GetDate(empty);
-  EXPECT_EQ(empty.Length(), 0);
+  const int today[3] = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+  for (int length : {0, 2, 7, 9}) {
+    Array<int> date(length);
+    if (length > 7) date[7] = 5;
+    host.GetDate(date);
+    for (int field = 0; field < length && field < 3; ++field) EXPECT_EQ(date[field], today[field]) << length;
+    if (length == 7) {
+      EXPECT_EQ(date[6], 0) << "milliseconds are always 0";
+    }
+    if (length == 9) {
+      EXPECT_EQ(date[7], 5) << "entries past the seventh are left alone";
+    }
+  }
 }
 
 }  // namespace

@@ -37,7 +37,10 @@ TEST(GlfwCallbacks, KeysBecomeToolkitKeyEvents) {
       {"letter down", GLFW_KEY_W, GLFW_PRESS, {{1, 'W', 0, 0}}},
       {"letter repeat", GLFW_KEY_W, GLFW_REPEAT, {{1, 'W', 0, 0}}},
       {"left arrow", GLFW_KEY_LEFT, GLFW_PRESS, {{1, 37, 0, 0}, {3, 0x10025, 0, 0}}},
+      {"Home", GLFW_KEY_HOME, GLFW_PRESS, {{1, 36, 0, 0}, {3, 0x10024, 0, 0}}},
       {"Delete", GLFW_KEY_DELETE, GLFW_PRESS, {{1, 46, 0, 0}, {3, 127, 0, 0}}},
+      {"Backspace", GLFW_KEY_BACKSPACE, GLFW_PRESS, {{1, 8, 0, 0}, {3, 8, 0, 0}}},
+      {"Enter", GLFW_KEY_ENTER, GLFW_PRESS, {{1, 13, 0, 0}, {3, 13, 0, 0}}},
       {"right shift up", GLFW_KEY_RIGHT_SHIFT, GLFW_RELEASE, {{2, 16, 0, 0}}},
       {"Alt is ignored", GLFW_KEY_LEFT_ALT, GLFW_PRESS, {}},
       {"unknown key is ignored", GLFW_KEY_UNKNOWN, GLFW_PRESS, {}},
@@ -49,26 +52,17 @@ TEST(GlfwCallbacks, KeysBecomeToolkitKeyEvents) {
   }
 }
 
+// Typed code points arrive as UTF-16 units; what is no character is dropped.
 TEST(GlfwCallbacks, TypedCharactersAndPointerMotion) {
   RecordingHost host;
-  ZrGlfwGame::OnChar(nullptr, 'w');
-  ZrGlfwGame::OnChar(nullptr, 0xE9);
-  ZrGlfwGame::OnChar(nullptr, 0x1F600);
-  ZrGlfwGame::OnChar(nullptr, 0xD800);
+  for (unsigned int codepoint : {0x77u, 0xE9u, 0x1F600u, 0x10FFFFu, 0xD800u, 0xDFFFu, 0x110000u, 0u, 0xFFFFFFFFu})
+    ZrGlfwGame::OnChar(nullptr, codepoint);
   ZrGlfwGame::OnMousePos(nullptr, 12.0, 34.0);
   const std::vector<Event> expected = {
-      {3, 'w', 0, 0}, {3, 0xE9, 0, 0}, {3, 0xD83D, 0, 0}, {3, 0xDE00, 0, 0}, {6, -1, 12, 34},
+      {3, 'w', 0, 0},    {3, 0xE9, 0, 0},   {3, 0xD83D, 0, 0}, {3, 0xDE00, 0, 0},
+      {3, 0xDBFF, 0, 0}, {3, 0xDFFF, 0, 0}, {6, -1, 12, 34},
   };
   EXPECT_EQ(host.events, expected);
-}
-
-TEST(GlfwCallbacks, WithoutAHostObjectEventsAreDropped) {
-  ZrGame* saved = ZrGame::_game;
-  ZrGame::_game = nullptr;
-  ZrGlfwGame::OnKey(nullptr, GLFW_KEY_ESCAPE, 0, GLFW_PRESS, 0);
-  ZrGlfwGame::OnChar(nullptr, 'a');
-  ZrGlfwGame::OnMousePos(nullptr, 1, 2);
-  ZrGame::_game = saved;
 }
 
 // GLFW loads the GL driver at run time, and the driver's allocations show up at exit as

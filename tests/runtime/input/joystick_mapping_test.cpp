@@ -1,39 +1,13 @@
-// Joystick ports are first given in host id order; the classic pad keeps its layout and
-// every other device is rearranged; only the fourteen mapped buttons can ever be pressed.
+// Joystick layouts: the classic pad keeps its order and every other device is rearranged;
+// only the fourteen mapped buttons can ever be pressed. (Which pad gets which port is
+// checked through the input device.)
 #include "runtime/input/joystick_mapping.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 namespace {
-
-std::vector<int> portsFor(const std::set<int>& presentIds) {
-  JoystickPortMap map;
-  map.Update([&](int id) { return presentIds.count(id) > 0; });
-  return {map.HostIdAt(0), map.HostIdAt(1), map.HostIdAt(2), map.HostIdAt(3)};
-}
-
-TEST(JoystickPortMap, PresentIdsTakePortsInOrder) {
-  struct Case {
-    std::set<int> present;
-    std::vector<int> ports;
-  };
-  const Case cases[] = {
-      {{1, 5}, {1, 5, -1, -1}},     {{}, {-1, -1, -1, -1}},
-      {{15}, {15, -1, -1, -1}},     {{0, 2, 3, 7, 9, 11}, {0, 2, 3, 7}},
-      {{16, 20}, {-1, -1, -1, -1}},  // only ids 0..15 are scanned
-  };
-  for (const Case& c : cases) EXPECT_EQ(portsFor(c.present), c.ports);
-
-  JoystickPortMap map;
-  map.Update([](int id) { return id == 3; });
-  map.Update([](int) { return false; });
-  EXPECT_EQ(map.HostIdAt(0), -1) << "an update forgets devices that are gone";
-  EXPECT_EQ(map.HostIdAt(-1), -1);
-  EXPECT_EQ(map.HostIdAt(4), -1);
-}
 
 struct Outputs {
   Array<float> joyx{2}, joyy{2}, joyz{2};
