@@ -73,6 +73,17 @@ gxtkSurface* gxtkGraphics::LoadSurface(String path) {
   return surface;
 }
 
+gxtkSurface* gxtkGraphics::CreateSurface(int w, int h) {
+  if (w <= 0 || h <= 0) return nullptr;
+  gxtkSurface* surface = new gxtkSurface;
+  surface->width = w;
+  surface->height = h;
+  surface->bytesPerPixel = 4;
+  surface->glFormat = GL_RGBA;
+  surface->Bind();
+  return surface;
+}
+
 bool gxtkGraphics::LoadSurface__UNSAFE__(gxtkSurface* surface, String path) {
   return surface && surface->LoadFile(path);
 }

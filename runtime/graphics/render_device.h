@@ -49,6 +49,7 @@ class gxtkGraphics : public Object {
   virtual void EndRender();
   virtual void DiscardGraphics();
   virtual gxtkSurface* LoadSurface(String path);
+  virtual gxtkSurface* CreateSurface(int w, int h);
   virtual bool LoadSurface__UNSAFE__(gxtkSurface* surface, String path);
   virtual void SetAlpha(float alpha);
   virtual void SetColor(float r, float g, float b);

@@ -16,6 +16,7 @@ void RecordingGl::ForgetHistory() {
   events.clear();
   texImages.clear();
   subImages.clear();
+  deletedTextures.clear();
 }
 
 void RecordingGl::WindowSize(int* width, int* height) {
@@ -88,6 +89,10 @@ void RecordingGl::TexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei width, GLsi
   size_t bytesPerPixel = format == GL_RGBA ? 4 : format == GL_RGB ? 3 : format == GL_LUMINANCE_ALPHA ? 2 : 1;
   const uint8_t* bytes = static_cast<const uint8_t*>(pixels);
   subImages.emplace_back(bytes, bytes + static_cast<size_t>(width) * height * bytesPerPixel);
+}
+
+void RecordingGl::DeleteTextures(GLsizei count, const GLuint* names) {
+  for (GLsizei i = 0; i < count; ++i) deletedTextures.push_back(names[i]);
 }
 
 GLenum RecordingGl::GetError() {

@@ -1,7 +1,7 @@
 // A GL seam for tests that draws nothing and remembers what the device asked for: every
 // draw call with a copy of the vertices it would have drawn, blend and scissor changes,
-// texture creations and uploads. It can play a driver that refuses texture sizes that
-// are not powers of two, and it gives out texture names 1, 2, 3, ...
+// texture creations, uploads and deletions. It can play a driver that refuses texture
+// sizes that are not powers of two, and it gives out texture names 1, 2, 3, ...
 #pragma once
 
 #include <cstdint>
@@ -39,6 +39,7 @@ class RecordingGl : public NullGlSeam {
   std::vector<std::string> events;  // "enable scissor", "disable scissor", "blend", "draw"
   std::vector<RecordedTexImage> texImages;
   std::vector<std::vector<uint8_t>> subImages;  // the bytes of each upload
+  std::vector<GLuint> deletedTextures;
 
   void ForgetHistory();
 
@@ -51,6 +52,7 @@ class RecordingGl : public NullGlSeam {
   void DrawArrays(GLenum mode, GLint first, GLsizei count) override;
   void DrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) override;
   void GenTextures(GLsizei count, GLuint* names) override;
+  void DeleteTextures(GLsizei count, const GLuint* names) override;
   void BindTexture(GLenum, GLuint name) override { boundTexture_ = name; }
   void TexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum, GLenum, const void*) override;
   void TexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei width, GLsizei height, GLenum format, GLenum,

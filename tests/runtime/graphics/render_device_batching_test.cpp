@@ -2,7 +2,6 @@
 // a flush, and the vertices each primitive hands to GL, seen through the recording seam.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "recording_gl.h"
@@ -17,12 +16,6 @@ class BatchingTest : public ::testing::Test {
   gxtkGraphics* device = (new gxtkGraphics)->m_new();
 
   void SetUp() override { device->BeginRender(); }
-
-  static gxtkSurface* BlankSheet() {
-    gxtkSurface* sheet = new gxtkSurface;
-    sheet->SetData(static_cast<unsigned char*>(std::calloc(32 * 32, 4)), 32, 32, 4);
-    return sheet;
-  }
 };
 
 TEST_F(BatchingTest, ThreeHundredRectanglesTakeTwoIndexedDraws) {
@@ -41,8 +34,8 @@ TEST_F(BatchingTest, ThreeHundredRectanglesTakeTwoIndexedDraws) {
 }
 
 TEST_F(BatchingTest, OnlyAChangeOfKindOrTextureSplitsTheBatch) {
-  gxtkSurface* sheet = BlankSheet();
-  gxtkSurface* otherSheet = BlankSheet();
+  gxtkSurface* sheet = device->CreateSurface(32, 32);
+  gxtkSurface* otherSheet = device->CreateSurface(32, 32);
   struct Case {
     std::string sequence;  // R rectangle, S sheet, O other sheet, C colour, M matrix, A alpha
     size_t draws;

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "image_files_host.h"
+#include "folder_host.h"
 #include "recording_gl.h"
 #include "runtime/graphics/render_device.h"
 
@@ -21,7 +21,7 @@ class SurfaceTest : public ::testing::Test {
  protected:
   RecordingGlScope scope;
   RecordingGl& gl = scope.gl;
-  ImageFilesHost host{MakeTempFolder("tj-surface")};
+  FolderHost host{MakeTempFolder("tj-surface")};
   gxtkGraphics* device = (new gxtkGraphics)->m_new();
 
   void WriteSolid(const std::string& name, int w, int h, std::array<unsigned char, 4> rgba) {

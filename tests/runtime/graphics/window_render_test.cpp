@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "image_files_host.h"
+#include "folder_host.h"
 #include "runtime/graphics/gl_seam.h"
 #include "runtime/graphics/graphics.h"
 
@@ -63,7 +63,7 @@ class WindowRenderTest : public ::testing::Test {
 GLFWwindow* WindowRenderTest::window = nullptr;
 
 TEST_F(WindowRenderTest, DrawnSceneReadsBackAsDrawn) {
-  ImageFilesHost host(MakeTempFolder("tj-window"));
+  FolderHost host(MakeTempFolder("tj-window"));
   // Four 2 x 2 quarters: red, green, blue, and white at half alpha.
   host.WritePng("quarters.png", 4, 4, [](int x, int y) {
     int quarter = (y / 2) * 2 + x / 2;
@@ -148,7 +148,7 @@ TEST_F(WindowRenderTest, DrawnSceneReadsBackAsDrawn) {
 }
 
 TEST_F(WindowRenderTest, TexturesComeBackAfterTheWindowIsOpenedAgain) {
-  ImageFilesHost host(MakeTempFolder("tj-window"));
+  FolderHost host(MakeTempFolder("tj-window"));
   host.WritePng("green.png", 8, 8, [](int, int) { return std::array<unsigned char, 4>{0, 200, 0, 255}; });
   gxtkSurface* surface = device->LoadSurface("quillo://data/green.png");
   ASSERT_NE(surface, nullptr);
