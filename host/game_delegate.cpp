@@ -76,6 +76,4 @@ void c_GameDelegate::KeyEvent(int event, int data) {
 
 void c_GameDelegate::MouseEvent(int event, int data, float x, float y) { m__input->p_MouseEvent(event, data, x, y); }
 
-void c_GameDelegate::TouchEvent(int event, int data, float x, float y) { m__input->p_TouchEvent(event, data, x, y); }
-
 void c_GameDelegate::DiscardGraphics() { m__graphics->DiscardGraphics(); }

@@ -27,6 +27,5 @@ class c_GameDelegate : public ZrGameDelegate {
   void RenderGame() override;
   void KeyEvent(int event, int data) override;
   void MouseEvent(int event, int data, float x, float y) override;
-  void TouchEvent(int event, int data, float x, float y) override;
   void DiscardGraphics() override;
 };

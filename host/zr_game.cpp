@@ -160,11 +160,6 @@ void ZrGame::MouseEvent(int event, int data, float x, float y) {
   deliver(*this, _delegate, [&](ZrGameDelegate* d) { d->MouseEvent(event, data, x, y); });
 }
 
-void ZrGame::TouchEvent(int event, int data, float x, float y) {
-  if (!_started) return;
-  deliver(*this, _delegate, [&](ZrGameDelegate* d) { d->TouchEvent(event, data, x, y); });
-}
-
 void ZrGame::DiscardGraphics() {
   if (!_started) return;
   deliver(*this, _delegate, [&](ZrGameDelegate* d) { d->DiscardGraphics(); });

@@ -21,7 +21,6 @@ class ZrGameDelegate : public Object {
   virtual void RenderGame() {}
   virtual void KeyEvent(int event, int data) { (void)event, (void)data; }
   virtual void MouseEvent(int event, int data, float x, float y) { (void)event, (void)data, (void)x, (void)y; }
-  virtual void TouchEvent(int event, int data, float x, float y) { (void)event, (void)data, (void)x, (void)y; }
   virtual void DiscardGraphics() {}
 };
 
@@ -85,7 +84,6 @@ class ZrGame {
   virtual void RenderGame();
   virtual void KeyEvent(int event, int data);
   virtual void MouseEvent(int event, int data, float x, float y);
-  virtual void TouchEvent(int event, int data, float x, float y);
   virtual void DiscardGraphics();
 
  protected:

@@ -107,22 +107,6 @@ void c_InputDevice::p_MouseEvent(int event, int button, float x, float y) {
   }
 }
 
-void c_InputDevice::p_TouchEvent(int event, int index, float x, float y) {
-  if (index < 0 || index >= kTouchPoints) return;
-  switch (event) {
-    case zr_input_EVENT_TOUCHDOWN:
-      pressKey(zr_input_KEY_TOUCH0 + index);
-      setPointer(index, x, y);
-      break;
-    case zr_input_EVENT_TOUCHUP:
-      releaseKey(zr_input_KEY_TOUCH0 + index);
-      break;
-    case zr_input_EVENT_TOUCHMOVE:
-      setPointer(index, x, y);
-      break;
-  }
-}
-
 c_JoyState* c_InputDevice::joyState(int unit) {
   if (unit < 0 || unit >= m__joyStates.Length()) return nullptr;
   return m__joyStates[unit];

@@ -27,9 +27,6 @@ enum : int {
   zr_input_EVENT_MOUSEDOWN = 4,
   zr_input_EVENT_MOUSEUP = 5,
   zr_input_EVENT_MOUSEMOVE = 6,
-  zr_input_EVENT_TOUCHDOWN = 7,
-  zr_input_EVENT_TOUCHUP = 8,
-  zr_input_EVENT_TOUCHMOVE = 9,
 };
 
 // One joystick unit: two sticks, two triggers and 32 buttons, as last polled.
@@ -73,7 +70,6 @@ class c_InputDevice : public Object {
   void p_KeyEvent(int event, int data);
   void p_PutKeyHit(int key);
   void p_MouseEvent(int event, int button, float x, float y);
-  void p_TouchEvent(int event, int index, float x, float y);
   void p_BeginUpdate();
   void p_EndUpdate();
   void p_SetKeyboardEnabled(bool enabled);

@@ -43,8 +43,5 @@ class RecordingDelegate : public ZrGameDelegate {
     events.push_back("mouse " + std::to_string(event) + " " + std::to_string(data) + " " +
                      std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y)));
   }
-  void TouchEvent(int event, int data, float, float) override {
-    events.push_back("touch " + std::to_string(event) + " " + std::to_string(data));
-  }
   void DiscardGraphics() override { events.push_back("discard"); }
 };

