@@ -3,14 +3,13 @@
 // succeed or fail by the file alone, and every play, pause and query is a harmless no-op
 // that reports silence.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "audio_test_host.h"
+#include "folder_host.h"
 #include "runtime/audio/audio.h"
 #include "runtime/audio/audio_device.h"
 #include "sound_files.h"
@@ -18,7 +17,7 @@
 using namespace audiotest;
 
 TEST(AudioDeviceWithoutOutput, SaysSoAndEveryCallIsHarmless) {
-  std::string folder = freshFolder("silent");
+  std::string folder = MakeTempFolder("tj-silent");
   // ALSA is asked for a device that does not exist, which it complains about at length on
   // the standard error (where ALSA is missing altogether, OpenAL has no backend at all).
   std::string config = folder + "/alsoft.conf";
@@ -27,11 +26,9 @@ TEST(AudioDeviceWithoutOutput, SaysSoAndEveryCallIsHarmless) {
   setenv("ALSOFT_CONF", config.c_str(), 1);
   unsetenv("ALSOFT_DRIVERS");
   unsetenv("ALSOFT_LOGLEVEL");
-  mkdir((folder + "/data").c_str(), 0755);
-  mkdir((folder + "/data/sfx").c_str(), 0755);
   writeFile(folder + "/data/sfx/beep.wav", squareWave16(2000, 1, 22050, 12000));
   writeFile(folder + "/data/sfx/tune.ogg", oggTone(4000, 2, 22050));
-  AudioTestHost host(folder);
+  FolderHost host(folder);
 
   // Before any device exists the game's calls do nothing.
   EXPECT_EQ(zr_audio_LoadSound("sfx/beep.wav"), nullptr);

@@ -1,7 +1,6 @@
 // Sound files generated for tests: WAVE chunks by hand, OGG Vorbis through libvorbisenc.
 #include "sound_files.h"
 
-#include <unistd.h>
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -185,6 +184,7 @@ void BitWriter::put(uint32_t value, int bits) {
 }
 
 void writeFile(const std::string& path, const Bytes& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) throw std::runtime_error("cannot write " + path);
   if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -200,23 +200,6 @@ Bytes readFile(const std::string& path) {
   while ((n = std::fread(block, 1, sizeof block, file)) > 0) out.insert(out.end(), block, block + n);
   std::fclose(file);
   return out;
-}
-
-namespace {
-std::vector<std::string> foldersToRemove;
-}  // namespace
-
-std::string freshFolder(const std::string& name) {
-  const char* base = std::getenv("TMPDIR");
-  std::string path = std::string(base && *base ? base : "/tmp") + "/tj_audio_" + name + "_" + std::to_string(getpid());
-  std::filesystem::create_directories(path);
-  if (foldersToRemove.empty())
-    std::atexit([] {
-      std::error_code ignored;
-      for (const std::string& folder : foldersToRemove) std::filesystem::remove_all(folder, ignored);
-    });
-  foldersToRemove.push_back(path);
-  return path;
 }
 
 }  // namespace audiotest

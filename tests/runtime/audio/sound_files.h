@@ -52,10 +52,8 @@ class BitWriter {
   int m_used = 0;
 };
 
+// Writes a file, making its folders first.
 void writeFile(const std::string& path, const Bytes& bytes);
 Bytes readFile(const std::string& path);
-// A fresh folder under the temporary folder, unique to this process; it is removed when
-// the process exits.
-std::string freshFolder(const std::string& name);
 
 }  // namespace audiotest

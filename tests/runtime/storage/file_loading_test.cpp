@@ -11,41 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "host/zr_game.h"
-#include "runtime/storage/data_paths.h"
+#include "folder_host.h"
 #include "runtime/storage/file_loading.h"
 #include "runtime/storage/png_guard.h"
 
 namespace {
 
-class ScratchHost : public ZrGame {
- public:
-  explicit ScratchHost(const std::string& dir) : m_dir(String::FromUtf8(dir)) {}
-  String PathToFilePath(String path) override { return zr_storage_ToFilePath(path, m_dir); }
-
- private:
-  String m_dir;
-};
-
 class FileLoading : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tj_loading_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_dir = pattern;
-    ASSERT_EQ(mkdir((m_dir + "/data").c_str(), 0755), 0);
-  }
-  void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-  void WriteData(const std::string& name, const std::string& bytes) {
-    std::ofstream(m_dir + "/data/" + name, std::ios::binary) << bytes;
-  }
-
-  std::string m_dir;
+  FolderHost host{MakeTempFolder("tj-loading")};
+  void WriteData(const std::string& name, const std::string& bytes) { host.WriteBytes(name, bytes); }
+  std::string DataPath(const std::string& name) const { return host.PathOf(name); }
 };
 
 TEST_F(FileLoading, LoadStringReadsEveryEncodingTheGameShips) {
-  ScratchHost host(m_dir);
   struct Case {
     const char* name;
     std::string bytes;
@@ -68,7 +47,6 @@ TEST_F(FileLoading, LoadStringReadsEveryEncodingTheGameShips) {
 }
 
 TEST_F(FileLoading, LoadDataReturnsEveryByteWhateverTheSize) {
-  ScratchHost host(m_dir);
   for (size_t size : {size_t(0), size_t(1), size_t(4095), size_t(4096), size_t(4097), size_t(70000)}) {
     std::string bytes(size, '\0');
     for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + 3);
@@ -109,7 +87,7 @@ TEST_F(FileLoading, ImagesKeepTheirOwnComponentCount) {
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 40 + 1);
     WriteData("image.png", encodePng(3, 2, components, pixels));
     int width = 0, height = 0, found = 0;
-    unsigned char* decoded = decodeFile(m_dir + "/data/image.png", &width, &height, &found);
+    unsigned char* decoded = decodeFile(DataPath("image.png"), &width, &height, &found);
     ASSERT_NE(decoded, nullptr) << components;
     EXPECT_EQ(width, 3);
     EXPECT_EQ(height, 2);
@@ -124,7 +102,7 @@ TEST_F(FileLoading, DamagedCutOrForeignImagesGiveNull) {
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 13);
   std::string png = encodePng(16, 16, 4, pixels);
   std::vector<unsigned char> row(kLargestImageSide + 1, 0x80);
-  const std::string path = m_dir + "/data/bad.png";
+  const std::string path = DataPath("bad.png");
 
   std::vector<std::pair<std::string, std::string>> damaged = {
       {"empty", ""},

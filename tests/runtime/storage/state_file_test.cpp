@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "folder_host.h"
 #include "host/zr_game.h"
 #include "runtime/storage/state_file.h"
 
@@ -30,16 +31,11 @@ std::string readFile(const std::string& path) {
 class StateFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/tj_state_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_dir = pattern;
+    m_dir = MakeTempFolder("tj-state");
     ASSERT_NE(getcwd(m_oldDir, sizeof m_oldDir), nullptr);
     ASSERT_EQ(chdir(m_dir.c_str()), 0);
   }
-  void TearDown() override {
-    ASSERT_EQ(chdir(m_oldDir), 0);
-    std::system(("rm -rf '" + m_dir + "'").c_str());
-  }
+  void TearDown() override { ASSERT_EQ(chdir(m_oldDir), 0); }
   // Names in the scratch folder other than the state file itself.
   int StrayFiles() {
     int count = 0;
@@ -150,17 +146,19 @@ TEST_F(StateFile, SaveInterruptedBeforeRenameLeavesPreviousStateIntact) {
   EXPECT_TRUE(host.LoadState() == String("5|newer"));
 }
 
-TEST_F(StateFile, UnwritableFolderGivesMinusOneAndKeepsTheFile) {
+// A folder where the state file should be (made by hand, or by a broken copy) is
+// neither replaced nor read as a save; the game starts fresh and says why it cannot save.
+TEST_F(StateFile, AFolderInPlaceOfTheFileIsLeftAloneAndReadsAsNoState) {
   ZrGame host;
-  ASSERT_EQ(host.SaveState("kept"), 0);
-  ASSERT_EQ(chmod(".", 0500), 0);
-  if (geteuid() != 0) {
-    EXPECT_EQ(host.SaveState("lost"), -1);
-    EXPECT_TRUE(host.LoadState() == String("kept"));
-  }
-  ASSERT_EQ(chmod(".", 0700), 0);
-  // A state file name that is a folder cannot be replaced either.
-  EXPECT_EQ(zr_storage_SaveState("x", m_dir, zr_storage_PosixFileSystem()), -1);
+  ASSERT_EQ(mkdir(".quillostate", 0700), 0);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(host.SaveState("lost"), -1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Save failed"), std::string::npos);
+  EXPECT_TRUE(host.LoadState().IsEmpty());
+  struct stat info {};
+  ASSERT_EQ(stat(".quillostate", &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_EQ(StrayFiles(), 0);
 }
 
 }  // namespace
