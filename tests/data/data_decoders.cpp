@@ -33,7 +33,9 @@ DecodedImage toRgba(const unsigned char* pixels, int width, int height, int comp
   return img;
 }
 
-// Decodes a sound through the game's own loader (which picks the format by the ending).
+}  // namespace
+
+// The game's own loader picks the format by the file's ending.
 DecodedSound decodeSound(const std::string& path) {
   DecodedSound s;
   FILE* file = std::fopen(path.c_str(), "rb");
@@ -55,8 +57,6 @@ DecodedSound decodeSound(const std::string& path) {
   return s;
 }
 
-}  // namespace
-
 DecodedImage decodePng(const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return DecodedImage{};
@@ -68,10 +68,6 @@ DecodedImage decodePng(const std::string& path) {
   std::free(pixels);
   return img;
 }
-
-DecodedSound decodeWav(const std::string& path) { return decodeSound(path); }
-
-DecodedSound decodeOgg(const std::string& path) { return decodeSound(path); }
 
 double rms(const DecodedSound& s) {
   if (s.samples.empty()) return 0;

@@ -23,8 +23,7 @@ struct DecodedSound {
 };
 
 DecodedImage decodePng(const std::string& path);
-DecodedSound decodeWav(const std::string& path);
-DecodedSound decodeOgg(const std::string& path);
+DecodedSound decodeSound(const std::string& path);  // a WAVE or OGG file
 
 double rms(const DecodedSound& s);
 std::string dataPath(const std::string& relative);  // TJ_DATA_DIR + "/" + relative

@@ -33,7 +33,7 @@ TEST(SoundEffects, EveryEffectDecodesHasItsLengthAndIsAudible) {
   for (const Effect& e : effects) {
     std::string file = sfxFile(e.id);
     SCOPED_TRACE(file);
-    tjdata::DecodedSound s = tjdata::decodeWav(tjdata::dataPath(file));
+    tjdata::DecodedSound s = tjdata::decodeSound(tjdata::dataPath(file));
     ASSERT_TRUE(s.ok()) << "missing or not 16-bit PCM";
     EXPECT_EQ(s.channels, 1);
     EXPECT_GE(s.seconds(), e.minSeconds);
@@ -46,7 +46,7 @@ TEST(Tunes, EveryTuneDecodesLastsHalfAMinuteToNinetySecondsAndIsAudible) {
   for (const char* name : {"Precluded", "Questioned", "Ringing", "Started", "Traced", "Undercover", "Valid"}) {
     std::string file = std::string("sfx/") + name + ".ogg";
     SCOPED_TRACE(file);
-    tjdata::DecodedSound s = tjdata::decodeOgg(tjdata::dataPath(file));
+    tjdata::DecodedSound s = tjdata::decodeSound(tjdata::dataPath(file));
     ASSERT_TRUE(s.ok()) << "missing or undecodable";
     EXPECT_GE(s.seconds(), 30.0);
     EXPECT_LE(s.seconds(), 90.0);
@@ -59,7 +59,7 @@ TEST(Tunes, LoopWithoutAClick) {
   // than the music's own sample-to-sample movement there.
   for (const char* name : {"Precluded", "Questioned", "Ringing", "Started", "Traced", "Undercover", "Valid"}) {
     std::string file = std::string("sfx/") + name + ".ogg";
-    tjdata::DecodedSound s = tjdata::decodeOgg(tjdata::dataPath(file));
+    tjdata::DecodedSound s = tjdata::decodeSound(tjdata::dataPath(file));
     ASSERT_TRUE(s.ok()) << file;
     size_t n = s.samples.size() / s.channels;
     auto at = [&](size_t i) { return s.samples[i * s.channels]; };

@@ -1,6 +1,6 @@
 // WAVE and OGG decoding through the one entry the host uses: layouts and chunk walking,
-// the rejection of damaged headers and sizes, whole OGG decoding, the file-ending rule
-// and the memory reported to the collector.
+// the rejection of damaged headers and sizes, whole OGG decoding and the file-ending
+// rule.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +11,6 @@
 
 #include "runtime/audio/sound_decoding.h"
 #include "runtime/audio/vorbis_header_guard.h"
-#include "runtime/gc.h"
 #include "sound_files.h"
 
 using namespace audiotest;
@@ -202,20 +201,6 @@ TEST(SoundDecoding, DamagedOggFilesNeverCrash) {
   Bytes garbage(5000);
   for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<uint8_t>((i * 2654435761u) >> 13);
   EXPECT_FALSE(decode(garbage, "t.ogg").ok);
-}
-
-TEST(SoundDecoding, DecodedBytesAreReportedToTheCollector) {
-  int before = gc_ext_new_bytes;
-  Decoded wave = decode(squareWave16(300, 2, 8000, 1000), "a.wav");
-  ASSERT_TRUE(wave.ok);
-  EXPECT_EQ(gc_ext_new_bytes - before, 300 * 2 * 2);
-  before = gc_ext_new_bytes;
-  Decoded ogg = decode(oggTone(1000, 1, 8000), "a.ogg");
-  ASSERT_TRUE(ogg.ok);
-  EXPECT_EQ(gc_ext_new_bytes - before, ogg.length * 2);
-  before = gc_ext_new_bytes;
-  EXPECT_FALSE(decode(Bytes{'R', 'I', 'F', 'F'}, "a.wav").ok);
-  EXPECT_EQ(gc_ext_new_bytes, before);
 }
 
 namespace {

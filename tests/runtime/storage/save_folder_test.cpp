@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "folder_host.h"
 #include "host/zr_game.h"
 #include "runtime/storage/save_folder.h"
 
@@ -37,17 +38,9 @@ TEST(SaveFolder, FollowsXdgDataHomeThenHome) {
 
 class EnterSaveFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tj_home_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_home = pattern;
-    ASSERT_NE(getcwd(m_oldDir, sizeof m_oldDir), nullptr);
-  }
-  void TearDown() override {
-    ASSERT_EQ(chdir(m_oldDir), 0);
-    std::system(("rm -rf '" + m_home + "'").c_str());
-  }
-  std::string m_home;
+  void SetUp() override { ASSERT_NE(getcwd(m_oldDir, sizeof m_oldDir), nullptr); }
+  void TearDown() override { ASSERT_EQ(chdir(m_oldDir), 0); }
+  std::string m_home = MakeTempFolder("tj-home");
   char m_oldDir[4096];
 };
 
