@@ -1,8 +1,5 @@
-// A party of rounds played through the keys: the lobby's target (remembered in the saved
-// settings), the deal of the open games with no repeats before all are played, the
-// standings adding each round's points while the menu's totals stay as they were, a tie
-// at the top playing on, the podium and the way back to the menu, and leaving with two
-// presses of back from the pause menu or the standings.
+// A party of rounds played through the keys: the lobby's saved target, the deal of the
+// open games, the standings and a tie playing on, the podium, and leaving it.
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -16,6 +13,7 @@ namespace {
 enum Mode : int { kMenu = 1, kReturn = 2, kPlay = 10, kLobby = 6, kStandings = 7, kPodium = 8 };
 constexpr int kPartyKey = 'N';  // fire F
 constexpr int kTargetSetting = 22;
+constexpr int kPartyBadge = 186;
 
 std::vector<int> Standings(c_MyApp* app) { return std::vector<int>(app->m_partyPoints, app->m_partyPoints + 4); }
 
@@ -90,6 +88,7 @@ TEST_F(PartyTest, LobbyTargetIsRememberedAndThePartyDealsEveryOpenGameOnce) {
 
 TEST_F(PartyTest, StandingsAddEachRoundAndTheSoleLeaderAtTheTargetWins) {
   StartOn(2013, 12, 26);
+  app->m_pad[1] = 1;  // Blue, the winner below, is a person on the first pad
   int offered = app->m_menuGame;
   Tap(kPartyKey);
   Tap(kLeftArrow);  // 10 -> 5
@@ -118,6 +117,7 @@ TEST_F(PartyTest, StandingsAddEachRoundAndTheSoleLeaderAtTheTargetWins) {
 
   Press(kStartKey);  // held from the standings: the podium does not take it
   StepUntilMode(kPodium, 300);
+  EXPECT_TRUE(app->m_flags[kPartyBadge]) << "the winner's badge";
   Step(200);
   EXPECT_EQ(app->m_mode, kPodium);
   Release(kStartKey);
