@@ -138,16 +138,6 @@ TEST_F(AppLayer, DisplayModesListEachSizeOnceInFirstSeenOrder) {
   EXPECT_EQ(zr_app__desktopMode->p_Height(), 480);
 }
 
-// The calendar opens a door a day, so the game must see the host's date.
-TEST_F(AppLayer, DateComesFromTheHost) {
-  host.SetDate(2013, 12, 24, 18, 30, 5);
-  Array<int> date = zr_app_GetDate2();
-  ASSERT_EQ(date.Length(), 7);
-  std::vector<int> fields(date.Data(), date.Data() + 7);
-  std::vector<int> expected = {2013, 12, 24, 18, 30, 5, 0};
-  EXPECT_EQ(fields, expected);
-}
-
 TEST_F(AppLayer, CloseBoxAndBackKeyEndTheProgramWithStatusZero) {
   host.Run(1);
   EXPECT_EXIT(host.KeyEvent(1, 432), ::testing::ExitedWithCode(0), "");

@@ -85,13 +85,8 @@ TEST_F(DuellingOstrichesTest, TheClearlyHigherRiderBopsAndTheEggComesFromTheVict
 }
 
 TEST_F(DuellingOstrichesTest, EggsGoToTheFirstRiderToTouchThem) {
-  struct Case {
-    const char* what;
-    float eggX, age;
-    bool secondRiderThere, firstOut;
-    int taker;  // -1 nobody
-    bool eggLeft;
-  } cases[] = {
+  // taker -1: nobody
+  struct Case { const char* what; float eggX, age; bool secondRiderThere, firstOut; int taker; bool eggLeft; } cases[] = {
       {"a ready egg", 300, 20, false, false, 0, false},
       {"an egg that has only just appeared", 300, 0, false, false, -1, true},
       {"two riders on it: the lower seat", 300, 20, true, false, 0, false},

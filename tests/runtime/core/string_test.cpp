@@ -1,4 +1,4 @@
-// Strings: construction, number texts, concatenation sharing, Join/Split/Replace and the
+// Strings: construction, number texts, concatenation sharing, Join/Split and the
 // decoding of text files (byte-order marks, UTF-8, the Latin-1 fallback).
 #include <gtest/gtest.h>
 
@@ -71,36 +71,6 @@ TEST(StringTest, JoinUsesTheSeparatorBetweenPieces) {
   EXPECT_EQ(narrow(String(",").Join(one)), "solo");
   Array<String> three = String("a|b||c").Split(String("|"));
   EXPECT_EQ(narrow(String(", ").Join(three)), "a, b, , c");
-}
-
-TEST(StringTest, ReplaceScansLeftToRightWithoutOverlap) {
-  struct Case {
-    const char* text;
-    const char* find;
-    const char* with;
-    const char* expected;
-  } cases[] = {
-      {"aaa", "aa", "b", "ba"},
-      {"a\\nb\\nc", "\\n", "~", "a~b~c"},
-      {"hello", "l", "", "heo"},
-      {"abc", "abc", "xyz", "xyz"},
-      {"unchanged", "zz", "y", "unchanged"},
-      {"unchanged", "", "y", "unchanged"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(narrow(String(c.text).Replace(String(c.find), String(c.with))), c.expected) << c.text;
-}
-
-TEST(StringTest, SlicingAndSearching) {
-  String s("Tinsel Jumble");
-  EXPECT_EQ(narrow(s.Slice(7)), "Jumble");
-  EXPECT_EQ(narrow(s.Slice(0, 6)), "Tinsel");
-  EXPECT_EQ(narrow(s.Slice(-6)), "Jumble");
-  EXPECT_TRUE(s.Slice(5, 2).IsEmpty());
-  EXPECT_EQ(s.Find(String("e")), 4);
-  EXPECT_EQ(s.Find(String("x")), -1);
-  EXPECT_TRUE(s.StartsWith(String("Tin")));
-  EXPECT_TRUE(s.EndsWith(String("ble")));
 }
 
 TEST(StringTest, NarrowingKeepsTheLowByteAndUtf8EncodesEachUnit) {

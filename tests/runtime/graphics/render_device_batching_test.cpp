@@ -60,21 +60,6 @@ TEST_F(BatchingTest, OnlyAChangeOfKindOrTextureSplitsTheBatch) {
   }
 }
 
-TEST_F(BatchingTest, EachRectangleKeepsItsOwnPremultipliedColour) {
-  device->SetColor(200, 100, 50);
-  device->SetAlpha(1);
-  device->DrawRect(0, 0, 1, 1);
-  device->SetAlpha(0.5f);
-  device->DrawRect(0, 0, 1, 1);
-  device->EndRender();
-  ASSERT_EQ(gl.draws.size(), 1u);
-  const auto& vertices = gl.draws[0].vertices;
-  ASSERT_EQ(vertices.size(), 12u);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(vertices[i].color, 0xff3264c8u) << i;  // A=255 B=50 G=100 R=200
-  // Half alpha: red 100, green 50, blue 25, alpha trunc(127.5) = 127.
-  for (int i = 6; i < 12; ++i) EXPECT_EQ(vertices[i].color, 0x7f193264u) << i;
-}
-
 TEST_F(BatchingTest, SetBlendAlwaysFlushesAndPicksTheBlendFunction) {
   device->DrawRect(0, 0, 1, 1);
   device->SetBlend(0);  // the mode already in force
