@@ -1,9 +1,5 @@
-// Actions and control axes fed through the real input device: keys and typed letters as
-// host key events, joystick buttons and sticks through a host whose pads are set by the
-// test. Covers the keyboard, joystick and iCade rows of the action table, the stick
-// thresholds, the axis steps, decay and clamp, the iCade letters and the latches; and
-// the pointer: image buttons sized by their frame and the drawing scale and touch bars
-// with their slack, every edge outside, an image without a frame size no button at all.
+// Actions and control axes fed through the real input device (keys, typed iCade letters,
+// pads set by the test), the latches, and the pointer's buttons and touch bars.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -20,7 +16,6 @@ namespace {
 
 enum Key : int {
   kBackspace = 8,
-  kSpace = 32,
   kEscape = 27,
   kArrowLeft = 37,
   kArrowUp = 38,
@@ -84,69 +79,47 @@ class ControlsTest : public ::testing::Test {
   c_MyApp app;
 };
 
-TEST_F(ControlsTest, ActionsOfKeyboardJoystickAndVirtualButtons) {
+// With two keyboard players source -1 is the left one and source 5 the right one.
+TEST_F(ControlsTest, ActionsOfKeyboardPlayersJoysticksAndVirtualButtons) {
+  constexpr int kRightPlayer = 5;
   struct Case {
     const char* name;
+    int keyboardPlayers;
     bool iCade;
     std::vector<int> keys;
-    std::vector<std::pair<int, int>> padButtons;  // (port, button)
-    std::vector<int> vbuttons;                    // held by an iCade letter
+    std::vector<int> vbuttons;  // held by an iCade letter
     int action, source, expected;
     std::vector<int> taps = {};  // pressed and released before the update
   };
   const Case cases[] = {
-      {"a tap of Esc backs out", false, {}, {}, {}, kBack, kKeyboard, 1, {kEscape}},
-      {"a tapped letter is the iCade's", true, {}, {}, {}, kFireA, kKeyboard, 0, {'Z'}},
-      {"W is an iCade letter", true, {'W'}, {}, {}, kUp, kKeyboard, 0},
-      {"backquote backs out", false, {kBackquote}, {}, {}, kBack, kKeyboard, 1},
-      {"backquote not with iCade", true, {kBackquote}, {}, {}, kBack, kKeyboard, 0},
-      {"backspace backs out with iCade", true, {kBackspace}, {}, {}, kBack, kKeyboard, 1},
-      {"Esc is every joystick's menu", false, {kEscape}, {}, {}, kMenu, kJoy3, 1},
-      {"pads read arrows with iCade", true, {kArrowLeft}, {}, {}, kLeft, kJoy2, 1},
-      {"no fifth pad", false, {kEscape}, {}, {19}, kBack, 5, 0},
-      {"back key backs out of a pad", false, {}, {}, {19}, kBack, kJoy2, 1},
+      {"a tap of Esc backs out", 1, false, {}, {}, kBack, kKeyboard, 1, {kEscape}},
+      {"a tapped letter is the iCade's", 1, true, {}, {}, kFireA, kKeyboard, 0, {'Z'}},
+      {"W is an iCade letter", 1, true, {'W'}, {}, kUp, kKeyboard, 0},
+      {"backquote backs out", 1, false, {kBackquote}, {}, kBack, kKeyboard, 1},
+      {"backquote not with iCade", 1, true, {kBackquote}, {}, kBack, kKeyboard, 0},
+      {"backspace backs out with iCade", 1, true, {kBackspace}, {}, kBack, kKeyboard, 1},
+      {"Esc is every joystick's menu", 1, false, {kEscape}, {}, kMenu, kJoy3, 1},
+      {"pads read arrows with iCade", 1, true, {kArrowLeft}, {}, kLeft, kJoy2, 1},
+      {"no fifth pad", 1, false, {kEscape}, {19}, kBack, kRightPlayer, 0},
+      {"back key backs out of a pad", 1, false, {}, {19}, kBack, kJoy2, 1},
+      {"one player: no right-hand source", 1, false, {kArrowUp}, {}, kUp, kRightPlayer, 0},
+      {"two players: Z is nobody's fire A", 2, false, {'Z'}, {}, kFireA, kKeyboard, 0},
+      {"Esc backs the left player out", 2, false, {kEscape}, {}, kBack, kKeyboard, 1},
+      {"backspace the right player", 2, false, {kBackspace}, {}, kBack, kRightPlayer, 1},
+      {"Esc is the left player's only", 2, false, {kEscape}, {}, kBack, kRightPlayer, 0},
+      {"with iCade the keyboard is one player", 2, true, {kArrowUp}, {}, kUp, kKeyboard, 1},
+      {"and the right-hand source is gone", 2, true, {kArrowUp}, {}, kUp, kRightPlayer, 0},
   };
   for (const Case& c : cases) {
     Reset();
+    app.m_settings[20] = c.keyboardPlayers == 2 ? 1 : 0;
     zr_TinselJumble_iCadeControls = c.iCade ? 1 : 0;
     for (int key : c.keys) Hold(key);
     for (int key : c.taps) {
       Hold(key);
       Release(key);
     }
-    for (auto [port, button] : c.padButtons) {
-      if (static_cast<int>(host.pads.size()) <= port) host.pads.resize(port + 1);
-      host.pads[port].buttons.insert(button);
-    }
     for (int index : c.vbuttons) app.m_vbutton[index] = 2;
-    device->p_BeginUpdate();
-    EXPECT_EQ(app.p_PlayKey(c.action, 0, c.source), c.expected) << c.name;
-  }
-}
-
-TEST_F(ControlsTest, TwoKeyboardPlayersEachHaveTheirOwnKeys) {
-  constexpr int kLeftPlayer = kKeyboard;
-  constexpr int kRightPlayer = 5;
-  struct Case {
-    const char* name;
-    int keyboardPlayers;
-    bool iCade;
-    int key, action, source, expected;
-  };
-  const Case cases[] = {
-      {"Z is nobody's fire A", 2, false, 'Z', kFireA, kLeftPlayer, 0},
-      {"Esc backs the left player out", 2, false, kEscape, kBack, kLeftPlayer, 1},
-      {"backspace the right player", 2, false, kBackspace, kBack, kRightPlayer, 1},
-      {"Esc is the left player's only", 2, false, kEscape, kBack, kRightPlayer, 0},
-      {"one player: no right-hand source", 1, false, kArrowUp, kUp, kRightPlayer, 0},
-      {"with iCade the keyboard is one player", 2, true, kArrowUp, kUp, kLeftPlayer, 1},
-      {"and the right-hand source is gone", 2, true, kArrowUp, kUp, kRightPlayer, 0},
-  };
-  for (const Case& c : cases) {
-    Reset();
-    app.m_settings[20] = c.keyboardPlayers == 2 ? 1 : 0;
-    zr_TinselJumble_iCadeControls = c.iCade ? 1 : 0;
-    Hold(c.key);
     device->p_BeginUpdate();
     EXPECT_EQ(app.p_PlayKey(c.action, 0, c.source), c.expected) << c.name;
   }
@@ -266,7 +239,6 @@ TEST_F(ControlsTest, ICadeLettersHoldAndReleaseVirtualButtons) {
 }
 
 TEST_F(ControlsTest, LatchesFreeOnlyWhenNothingIsHeld) {
-  host.pads.resize(1);
   struct Case {
     const char* name;
     std::vector<int> keys;

@@ -1,10 +1,6 @@
-// The keyboard's two players in every game: a round played by one of them must go
-// exactly as the same round played on a pad with the same presses. Each game runs three
-// times from one seed with a human in Blue's seat pressing a fixed pattern of moves and
-// fire A and B: on joystick 0's d-pad and buttons, on the right player's arrows and
-// keys, and on the left player's W A S D and keys; the player, object and grid tables
-// must end alike (and unlike a round where the seat presses nothing), so no game can
-// treat a keyboard player as anything but a player.
+// The keyboard's two players in every game: from one seed, a fixed pattern of presses in
+// Blue's seat on a pad, on the right player's keys and on the left player's must end the
+// round with the same tables (and unlike a seat that presses nothing).
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,10 +1,6 @@
-// Loading and sound on the generated data folder (TJ_TEST_APP_DIR/data), in one running
-// game started once, since the real art takes a while to decode; OpenAL Soft plays into
-// its null backend. The loader: the logo and font at once and the rest behind the
-// loading screen, the art level following the window's size, a new level letting go of
-// the old textures at once, a missing file emptying only its slot. The sound: each
-// round's own tune, the music held while paused, the effects' channels and pitch, the
-// sound modes, and tunes or effects that are missing, switched off or out of range.
+// The loader and the sound on the generated data folder, in one running game started
+// once, since the real art takes a while to decode; OpenAL Soft plays into its null
+// backend.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -103,9 +99,8 @@ TEST(Loader, ArtLevelFollowsTheWindowSize) {
   Resize(game, 640, 480);
 }
 
-// Going fullscreen loads art four times the size; the art of the window must not stay
-// behind until the collector happens to reach it, and no picture is held twice (once in
-// memory, once as a texture).
+// Going fullscreen loads art four times the size: the window's art goes at once, not when
+// the collector happens to reach it, and no picture is held both in memory and as a texture.
 TEST(Loader, ANewArtLevelLetsGoOfThePreviousOneAtOnce) {
   RunningGame& game = DataGame();
   c_MyApp* app = game.app;
@@ -208,23 +203,6 @@ TEST_F(Sound, PausingHoldsTheMusicAndResumingPlaysItOn) {
   ASSERT_EQ(app->m_paused, 0);
   game.Step();
   EXPECT_EQ(zr_audio_device->MusicState(), kPlaying);
-}
-
-TEST_F(Sound, EffectsRotateOverChannels1To23Then0) {
-  // 25 distinct sounds, so each effect's channel can be found by its sample.
-  const int firstSlot = 20;
-  for (int k = 0; k < 25; ++k) gc_assign(app->m_sounds[firstSlot + k], zr_audio_LoadSound(String("sfx/004.wav")));
-  std::vector<int> used;
-  for (int k = 0; k < 25; ++k) {
-    app->p_PlaySFX(firstSlot + k, 1, 1, 0);
-    used.push_back(ChannelHolding(app->m_sounds[firstSlot + k]->m_sample));
-  }
-  std::vector<int> expected;
-  for (int channel = 1; channel <= 23; ++channel) expected.push_back(channel);
-  expected.push_back(0);
-  expected.push_back(1);
-  EXPECT_EQ(used, expected);
-  EXPECT_EQ(ChannelHolding(app->m_sounds[firstSlot]->m_sample), -1) << "the 25th took the first one's channel";
 }
 
 // The games' effects vary in pitch; the menu's sounds (94 and up) and a rate asked for

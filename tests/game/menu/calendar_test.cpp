@@ -1,6 +1,5 @@
-// The advent calendar: which games are open on a date, with All Open and with the Advent
-// option, what a locked game tells the players (the day it opens), and
-// the override keys.
+// The advent calendar: which games are open on a date, what a locked game says, and the
+// override keys.
 #include <string>
 #include <vector>
 

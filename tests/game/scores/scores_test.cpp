@@ -1,6 +1,5 @@
-// Round points and the score panel, the round clock's ticks and the round-end overlay,
-// through the public methods the games and the shell call. Text is read back from the
-// draw list: each glyph of the game font is an image entry whose frame is its code - 32.
+// Round points and the score panel, the round clock and the round-end overlay. Text is
+// read back from the draw list: a glyph of the game font is drawn as frame code - 32.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -140,12 +139,7 @@ TEST_F(ScoresTest, RoundClockShowsLastSecondsTicksThreeTimesAndEndsTheRound) {
     lastSlot = app.m_sfxSlot;
     bool shown = timeLeft < 360;
     EXPECT_EQ(CountEntries(-3716), shown ? 1 : 0) << "time left " << timeLeft;
-    if (timeLeft == 359) {
-      EXPECT_EQ(DrawnText(), "5");
-    }
-    if (timeLeft == 59) {
-      EXPECT_EQ(DrawnText(), "0");
-    }
+    if (timeLeft == 359 || timeLeft == 59) EXPECT_EQ(DrawnText(), timeLeft == 359 ? "5" : "0");
   }
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(calls, 401);
@@ -179,15 +173,12 @@ TEST_F(ScoresTest, OverlayGrowsForNinetyFramesThenShrinksOverTheMenu) {
   EXPECT_EQ(app.m_keyLatch, 0) << "a gone overlay leaves the latches alone";
 }
 
-TEST_F(ScoresTest, CreditsScrollAndCloseOnceOnAFreshPress) {
+TEST_F(ScoresTest, CreditsCloseOnceOnAFreshPress) {
   gc_assign(zr_TinselJumble_CreditText, zr_TinselJumble_CreditLines());
   app.m_settings[5] = 1;
   gc_assign(app.m_sounds[99], (new c_Sound)->m_new(nullptr));
   app.m_creditsOpen = 1;
   app.m_creditsSlide = 30;
-  for (int frame = 0; frame < 100; ++frame) app.p_CreditBox();
-  EXPECT_EQ(app.m_creditLine, 1) << "0.3 pixels a frame, 16 a line";
-  EXPECT_EQ(app.m_creditsOpen, 1);
 
   struct Case {
     const char* name;

@@ -1,6 +1,5 @@
-// Faults a player can meet while the game runs, each printing what the player reads: a
-// pad unplugged mid-round, the window resized in every mode, and a save folder that is
-// read-only or full. In each the game goes on.
+// Faults a player can meet while the game runs, each printing what the player reads; in
+// each the game goes on.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -55,9 +54,8 @@ TEST(Faults, APadUnpluggedMidRoundPausesTheRoundAndNamesThePad) {
   EXPECT_EQ(app->m_mode, kMenuMode) << "the round came to its end";
 }
 
-// Each mode is reached as a player reaches it, then the window changes size: the art is
-// loaded again for the new size behind the loading screen, the virtual screen takes the
-// window's shape, and the mode carries on where it was.
+// Each mode reached as a player reaches it, then the window changes size: the art reloads
+// for the new size, the virtual screen takes its shape, and the mode carries on.
 TEST(Faults, AResizeInEveryModeReloadsTheArtAndTheModeGoesOn) {
   struct Case {
     const char* mode;

@@ -1,8 +1,6 @@
-// The real game on a headless host whose window size, date, desktop, pads, data folder
-// and state file a test chooses, started the way the program starts it: module globals
-// (zrInit), the application (zrMain), then the devices and the game's start-up. OpenAL
-// plays into its null backend. Without a state file the save is kept in memory, so no
-// test reads another's save; without a data folder every picture and sound is missing.
+// The real game on a headless host whose window, date, desktop, pads, data folder and
+// state file a test chooses, started as the program starts. Without a state file the save
+// stays in memory, so no test reads another's; without a data folder nothing loads.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -151,7 +149,6 @@ struct RunningGame {
     app->p_OnCreate();
   }
 
-  // Steps until the loader has finished (it needs about 40 updates).
   void RunUntilLoaded() {
     for (int update = 0; update < 100 && app->m_loadSteps != 0; ++update) host.Run(1);
   }
@@ -160,8 +157,7 @@ struct RunningGame {
     for (int update = 0; update < 300 && (app->m_loadSteps != 0 || app->m_menuSlide < 0); ++update) host.Run(1);
   }
 
-  // Loads the art, then sets up the given game as the menu would and runs the set-up
-  // update.
+  // Sets up the given game as the menu would, once the art is loaded.
   void StartRound(int game) {
     RunUntilLoaded();
     app->m_game = game;

@@ -1,7 +1,5 @@
-// The shell's state machine driven through the headless host: the game the date offers,
-// game numbers without a game of their own, the return to the menu and the splash,
-// pausing by key, button and pointer, the HUD key, focus changes (which save), the
-// pointer in virtual pixels, and quitting with F4 or the window's close key.
+// The shell's state machine driven through the headless host: start-up, rounds, pausing,
+// the HUD key, focus changes, the pointer and quitting.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,5 +1,4 @@
-// The playfield toolkit the mini-games share: grid geometry on different screen shapes
-// and sizes past the table, the object pool's end, the turn direction between headings
+// The playfield toolkit the mini-games share: the grid, the object pool's end, the turn
 // the computer players steer by, and the distance field through a maze.
 #include <gtest/gtest.h>
 

@@ -1,8 +1,4 @@
-// The toolkit's tables at their edges, where a game could write or draw past them: a
-// palette index outside the palette draws in the first colour, a full draw list drops
-// further appends at 2499 entries until the next frame starts, particle and star counts
-// past their tables are held to them, a full particle pool keeps its particles, and
-// out-of-range resets are refused.
+// The toolkit's tables at their edges, where a game could write or draw past them.
 #include <gtest/gtest.h>
 
 #include <vector>

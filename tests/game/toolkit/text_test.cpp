@@ -1,7 +1,5 @@
-// The game's text renderer, read back from the draw list: glyph positions for each
-// alignment, line breaks and kerning, and hostile input (unknown fonts, a dangling escape
-// or backslash) that must lay out without harm. The button glyphs are the how-to-play
-// card's test.
+// The game's text renderer, read back from the draw list: alignment, line breaks,
+// kerning, and hostile input that must lay out without harm.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -49,10 +47,6 @@ class TextLayout : public ::testing::Test {
   c_MyApp app;
 };
 
-String WithEscape(int letter, const std::string& after) {
-  return String::FromChar(172) + String::FromChar(letter) + String(after.c_str());
-}
-
 TEST_F(TextLayout, GlyphPositionsForAlignmentsAndLineBreaks) {
   struct Case {
     const char* text;
@@ -83,7 +77,7 @@ TEST_F(TextLayout, HostileInputLaysOutWithoutHarm) {
             (std::vector<Glyph>{{116, 50, 33}}))
       << "a trailing escape shows nothing";
   app.m_glyphSet = 1;
-  EXPECT_EQ(Layout(100, 50, WithEscape('K', ""), 0, 1), (std::vector<Glyph>{{116, 50, 97}}))
+  EXPECT_EQ(Layout(100, 50, String::FromChar(172) + String::FromChar('K'), 0, 1), (std::vector<Glyph>{{116, 50, 97}}))
       << "without a host clock the buttons do not blink";
   EXPECT_EQ(Layout(100, 50, String("A\\"), 0, 1).size(), 2u) << "a lone backslash is a glyph";
   // Codes beyond the font's cells advance without drawing; code 0 does neither.
