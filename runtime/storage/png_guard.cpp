@@ -1,6 +1,7 @@
 // Walks the chunk list of a PNG file (a 4-byte big-endian length, a 4-byte type, the
 // data and a 4-byte checksum each) from the signature to the end chunk, checking the
-// header chunk's size and each chunk's length against what the file really holds.
+// header chunk's size and each chunk's length against what the file really holds, and
+// that the image data does not start with an empty chunk.
 #include "runtime/storage/png_guard.h"
 
 #include <cstdint>
@@ -22,6 +23,7 @@ bool chunksAreSafe(FILE* file, long fileSize) {
   if (std::fread(signature, 1, 8, file) != 8 || std::memcmp(signature, kSignature, 8) != 0) return false;
   long at = 8;
   bool first = true;
+  bool data = false;
   while (true) {
     unsigned char header[8];
     if (std::fseek(file, at, SEEK_SET) != 0 || std::fread(header, 1, 8, file) != 8) return false;
@@ -33,6 +35,12 @@ bool chunksAreSafe(FILE* file, long fileSize) {
       if (std::memcmp(header + 4, "IHDR", 4) != 0 || length != 13 || std::fread(size, 1, 8, file) != 8) return false;
       if (!sideFits(bigEndian(size)) || !sideFits(bigEndian(size + 4))) return false;
       first = false;
+    }
+    // An empty data chunk before any data would be copied into a buffer the decoder has
+    // not made yet; our own files never hold one.
+    if (std::memcmp(header + 4, "IDAT", 4) == 0) {
+      if (!data && length == 0) return false;
+      data = true;
     }
     if (std::memcmp(header + 4, "IEND", 4) == 0) return true;
     at += 12 + static_cast<long>(length);
