@@ -172,10 +172,14 @@ void gc_collect() {
   }
 }
 
+// A full collection, like gc_collect's full step, so it starts the count of new bytes
+// afresh too; otherwise a caller that only ever collects this way would count on past
+// the int's range.
 void gc_collect_all() {
   gc_mark_queued(2147483647);
   gc_sweep();
   gc_mark();
+  gc_new_bytes = 0;
 }
 
 void gc_ext_malloced(int size) { __atomic_add_fetch(&gc_ext_new_bytes, size, __ATOMIC_SEQ_CST); }
