@@ -119,8 +119,14 @@ bool commentFits(const Packet& packet) {
   return true;
 }
 
+// stb_vorbis takes codewords of up to 31 bits, but finds short codebooks' codewords with
+// an int mask (1 << length), which overflows at 31. Real files keep codewords far shorter,
+// so a file with one that long is refused.
+constexpr uint32_t kLongestSafeCodeword = 30;
+
 // Walks the codebooks that open the setup header; a lookup table must be no larger than
-// the values the packet still holds. Whatever stb_vorbis rejects by itself ends the walk.
+// the values the packet still holds, and no codeword longer than the decoder can mask.
+// Whatever stb_vorbis rejects by itself ends the walk.
 bool codebooksFit(const Packet& packet) {
   BitReader in(packet);
   in.skip(8 * 7);  // packet type and "vorbis"
@@ -135,12 +141,13 @@ bool codebooksFit(const Packet& packet) {
       for (uint32_t length = in.bits(5) + 1; entry < entries; ++length) {
         uint32_t run = in.bits(bitsFor(entries - entry));
         if (length >= 32 || run > entries - entry) return true;
+        if (length >= kLongestSafeCodeword + 1 && run > 0) return false;
         entry += run;
       }
     } else {
       bool sparse = in.bits(1);
       for (uint32_t entry = 0; entry < entries && in.bitsLeft() > 0; ++entry)
-        if (!sparse || in.bits(1)) in.bits(5);
+        if ((!sparse || in.bits(1)) && in.bits(5) + 1 > kLongestSafeCodeword) return false;
     }
     uint32_t lookupType = in.bits(4);
     if (lookupType == 0) continue;
