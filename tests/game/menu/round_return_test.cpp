@@ -113,8 +113,12 @@ TEST_F(MenuTest, FilingKeepsEqualScoresAboveTheNewOneAndSaves) {
     }
     EXPECT_EQ(topAfter, c.topAfter) << "filing " << c.filed;
     EXPECT_EQ(lastAfter, (std::vector<int>{c.filed, 100, 101, 102, 103, 104, 105, 106, 107, 108}));
-    for (int i = 0; i < 520; ++i)
-      if ((i < top || i >= top + 10) && (i < last || i >= last + 10)) ASSERT_EQ(app->m_highscores[i], i % 7) << i;
+    for (int i = 0; i < 520; ++i) {
+      bool filed = (i >= top && i < top + 10) || (i >= last && i < last + 10);
+      if (!filed) {
+        ASSERT_EQ(app->m_highscores[i], i % 7) << i;
+      }
+    }
   }
 
   // A game number outside the collection files nothing, and still saves.

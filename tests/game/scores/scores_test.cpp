@@ -139,7 +139,9 @@ TEST_F(ScoresTest, RoundClockShowsLastSecondsTicksThreeTimesAndEndsTheRound) {
     lastSlot = app.m_sfxSlot;
     bool shown = timeLeft < 360;
     EXPECT_EQ(CountEntries(-3716), shown ? 1 : 0) << "time left " << timeLeft;
-    if (timeLeft == 359 || timeLeft == 59) EXPECT_EQ(DrawnText(), timeLeft == 359 ? "5" : "0");
+    if (timeLeft == 359 || timeLeft == 59) {
+      EXPECT_EQ(DrawnText(), timeLeft == 359 ? "5" : "0");
+    }
   }
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(calls, 401);
