@@ -3,7 +3,6 @@
 // steer clear of walls.
 #include <algorithm>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -16,17 +15,10 @@ const float kPill = 20;
 class AnacondaArenaTest : public MinigameTest {
  protected:
   void SetUp() override { load(); }
-  void load() {
-    zr_random_Seed = 99;
-    app->p_LoadGame_A();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void load() { startRound(&c_MyApp::p_LoadGame_A, &c_MyApp::p_Game_A, 99); }
   float& cell(int x, int y, int field) { return app->m_grid[(x + y * app->m_gridW) * 10 + field]; }
-  void place(int p, int x, int y, int direction) {
-    player(p, kHeadX) = static_cast<float>(x);
-    player(p, kHeadY) = static_cast<float>(y);
-    player(p, kDirection) = static_cast<float>(direction);
+  void place(int p, float x, float y, float direction) {
+    player(p, kHeadX) = x, player(p, kHeadY) = y, player(p, kDirection) = direction;
   }
   // Runs one frame in which the snakes move.
   void moveFrame() {

@@ -13,18 +13,13 @@ const float kCentreX = 272, kCentreY = 240, kEdge = 268;
 class BumpyBugsTest : public MinigameTest {
  protected:
   void SetUp() override {
-    app->p_LoadGame_B();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_B, &c_MyApp::p_Game_B);
     // Everyone far apart and still, unless a test says otherwise.
     for (int p = 0; p < 4; ++p) place(p, kCentreX - 90 + 60 * p, kCentreY + 100, 0, 0);
   }
   void place(int p, float x, float y, float vx, float vy) {
-    player(p, 1) = x;
-    player(p, 2) = y;
-    player(p, 8) = vx;
-    player(p, 9) = vy;
+    player(p, 1) = x, player(p, 2) = y, player(p, 8) = vx, player(p, 9) = vy;
   }
-  void frame(int count = 1) { runFrames(&c_MyApp::p_Game_B, count); }
 };
 
 TEST_F(BumpyBugsTest, BumpsNeedSpeedAndTwoBugsOnTheBoard) {
@@ -62,13 +57,12 @@ TEST_F(BumpyBugsTest, FallsCostLivesAndTheLastOneParksTheBug) {
   for (int pad : {0, -1}) {
     SetUp();
     seats(pad, -2, -2, -2);
-    skipCountdown();
     float landsWithin = pad == 0 ? 144 + 25 : 144;
     for (int lives = 3; lives >= 1; --lives) {
       place(0, kCentreX - kEdge - 5, kCentreY, 0, 0);
-      frame();
+      frames();
       EXPECT_EQ(player(0, 99), lives - 1) << "pad " << pad;
-      for (int n = 0; n < 400 && player(0, 97) != 0; ++n) frame();
+      for (int n = 0; n < 400 && player(0, 97) != 0; ++n) frames();
       EXPECT_EQ(player(0, 97), 0) << "pad " << pad;
       if (lives > 1) {
         EXPECT_LE(std::hypot(player(0, 1) - kCentreX, player(0, 2) - kCentreY), landsWithin);
@@ -76,7 +70,7 @@ TEST_F(BumpyBugsTest, FallsCostLivesAndTheLastOneParksTheBug) {
     }
     keyboardStick(1, 1);
     float score = player(0, 95);
-    frame(1500);
+    frames(1500);
     EXPECT_LE(player(0, 1), -200) << "pad " << pad;
     EXPECT_LE(player(0, 2), -200) << "pad " << pad;
     EXPECT_EQ(player(0, 95), score) << "a parked bug scores nothing, pad " << pad;
@@ -96,10 +90,9 @@ TEST_F(BumpyBugsTest, ThreeUpdatesAFrameOnceNoHumanIsLeft) {
     SetUp();
     seats(-2, -2, -2, c.fourthSeat);
     player(3, 99) = c.fourthLives;
-    skipCountdown();
-    frame();  // the game learns who is left
+    frames();  // the game learns who is left
     place(0, kCentreX, kCentreY, 5, 0);
-    frame();
+    frames();
     EXPECT_NEAR(player(0, 1) - kCentreX, c.wantMoved, 1e-3) << c.what;
   }
 }

@@ -1,6 +1,5 @@
 // Catching Fishies frame by frame: fish flee, turn back from walls and go to the lower
 // number of two catchers; computers chase only fish still in the pool.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -12,17 +11,12 @@ const float kPoolW = 640 - 96, kAway = 300;
 class CatchingFishiesTest : public MinigameTest {
  protected:
   void start(float x, float y, float vx = 0, float vy = 0) {
-    zr_random_Seed = 7;
-    app->p_LoadGame_C2();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_C2, &c_MyApp::p_Game_C2, 7);
     for (int i = 0; i <= 20; ++i) object(i, 0) = 0;
-    const float fish[8] = {1, x, y, vx, vy, 0, 0, 32};
-    for (int field = 0; field < 8; ++field) object(0, field) = fish[field];
+    setObject(0, {1, x, y, vx, vy, 0, 0, 32});
     for (int p = 0; p < 4; ++p) place(p, 8 + p * 4, 8);
-    skipCountdown();
   }
   void place(int p, float x, float y) { player(p, 1) = x, player(p, 2) = y; }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_C2, count); }
 };
 
 // Players 1 and 2 at offsets from the fish: one closer than 64 on both axes sends it

@@ -1,6 +1,5 @@
 // Duelling Ostriches played frame by frame: who bops whom and what the egg costs, eggs
 // going to the first rider to touch them, and flying and landing over the joined edges.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -9,40 +8,25 @@ const float kFieldW = 640 - 96;
 const float kFloorY = 480 - 24 - 23;  // a rider's centre when standing on the floor
 const int kX = 1, kY = 2, kVx = 3, kVy = 4, kOut = 10, kSafe = 11, kEggs = 95, kAlive = 99;
 const int kLedgeCount = 60, kLayTimer = 62;
-const int kEgg = 2, kEggAge = 5, kFirstEgg = 50, kLastEgg = 120;
+const int kEgg = 2, kFirstEgg = 50, kLastEgg = 120;
 
 class DuellingOstrichesTest : public MinigameTest {
  protected:
   void SetUp() override {
-    zr_random_Seed = 7;
-    app->p_LoadGame_D();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
+    startRound(&c_MyApp::p_LoadGame_D, &c_MyApp::p_Game_D, 7);
     // Riders 0 and 1 wait on the floor, riders 2 and 3 stand far off and out of the
     // fights; no fresh egg falls unasked.
     for (int p = 0; p < 4; ++p) place(p, p < 2 ? 60 + 60 * p : 400 + 60 * p, kFloorY);
     player(2, kSafe) = player(3, kSafe) = 1e6f;
     player(0, kLayTimer) = 1e6f;
   }
-  void place(int p, float x, float y, float vx = 0, float vy = 0) {
-    player(p, kX) = x;
-    player(p, kY) = y;
-    player(p, kVx) = vx;
-    player(p, kVy) = vy;
-  }
+  void place(int p, float x, float y) { player(p, kX) = x, player(p, kY) = y, player(p, kVx) = player(p, kVy) = 0; }
   void noLedges() { player(0, kLedgeCount) = 0; }
-  void putEgg(int slot, float x, float y, float age) {
-    object(slot, 0) = kEgg;
-    object(slot, kX) = x;
-    object(slot, kY) = y;
-    object(slot, kEggAge) = age;
-  }
   int looseEggs() {
     int count = 0;
     for (int slot = kFirstEgg; slot <= kLastEgg; ++slot) count += object(slot, 0) == kEgg;
     return count;
   }
-  void play(int frames) { runFrames(&c_MyApp::p_Game_D, frames); }
 };
 
 // Heights are above the floor; rider 0 carries three eggs and rider 1 none.
@@ -68,7 +52,7 @@ TEST_F(DuellingOstrichesTest, TheClearlyHigherRiderBopsAndTheEggComesFromTheVict
     place(0, c.x0, kFloorY - c.rise0);
     place(1, c.x0 + c.dx < 0 ? c.x0 + c.dx + kFieldW : c.x0 + c.dx, kFloorY - c.rise1);
     player(1, kSafe) = c.safe ? 50 : 0;
-    play(1);
+    frames(1);
     for (int p = 0; p < 2; ++p) {
       EXPECT_EQ(player(p, kOut) > 0, p == c.out) << c.what << ", rider " << p;
       EXPECT_EQ(player(p, kAlive), p == c.out ? 0 : 3) << c.what << ", rider " << p;
@@ -100,8 +84,8 @@ TEST_F(DuellingOstrichesTest, EggsGoToTheFirstRiderToTouchThem) {
     place(0, c.eggX > 500 ? 5 : 300, kFloorY);
     if (c.secondRiderThere) place(1, 305, kFloorY);
     player(0, kOut) = c.firstOut ? 50 : 0;
-    putEgg(kFirstEgg, c.eggX, 480 - 24 - 9, c.age);
-    play(1);
+    setObject(kFirstEgg, {kEgg, c.eggX, 480 - 24 - 9, 0, 0, c.age});
+    frames(1);
     for (int p = 0; p < 2; ++p) EXPECT_EQ(player(p, kEggs), p == c.taker ? 1 : 0) << c.what << ", rider " << p;
     EXPECT_EQ(looseEggs(), c.eggLeft ? 1 : 0) << c.what;
   }

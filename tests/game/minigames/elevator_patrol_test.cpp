@@ -1,7 +1,6 @@
 // Elevator Patrol frame by frame: lifts obey their riders and answer calls only when
 // free, robots knock out only players in the corridor, and gems score on contact.
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -11,34 +10,23 @@ const float kShaftX[3] = {kWidth * 0.18f, kWidth * 0.5f, kWidth * 0.82f};
 const int kX = 1, kLevel = 3, kRiding = 4, kStunned = 7, kBlink = 8, kScore = 95;
 const int kCarLevel = 1, kCarRobot = 4;
 const int kRobotCar = 4;
-const int kGemX = 1, kGemLevel = 2, kGemFlying = 8;
+const int kGemFlying = 8;
 const int kJoystickControls = 20 + 10 * 1;
 
 // A round in play with no robots or gems, the cars in the lobby and nobody steering.
 class ElevatorPatrolTest : public MinigameTest {
  protected:
   void start() {
-    zr_random_Seed = 7;
-    app->p_LoadGame_E();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_E, &c_MyApp::p_Game_E, 7);
     for (int n = 10; n < 100; ++n) object(n, 0) = 0;
     for (int p = 0; p < 4; ++p) place(p, 40 + 150 * p, 0);
-    skipCountdown();
   }
   void place(int p, float x, float level) { player(p, kX) = x, player(p, kLevel) = level; }
-  void robot(float x, float level, float vx) {
-    const float fields[4] = {2, x, level, vx};
-    for (int field = 0; field < 4; ++field) object(10, field) = fields[field];
-  }
-  void gem(int n, float x, float level, float flying = 0) {
-    object(n, 0) = 3, object(n, kGemX) = x, object(n, kGemLevel) = level, object(n, kGemFlying) = flying;
-  }
   // Up (1), down (-1) or neither on the keyboard and on joystick 1.
   void wish(int keyboard, int joystick = 0) {
     keyboardStick(0, -static_cast<float>(keyboard));
     app->m_controls[kJoystickControls + 2] = -static_cast<float>(joystick);
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_E, count); }
 };
 
 // A keyboard rider in car 0 (with a joystick rider pushing too in one case): a tap goes
@@ -84,7 +72,7 @@ TEST_F(ElevatorPatrolTest, RobotsKnockOutOnlyExposedPlayers) {
     place(0, c.playerX, c.level);
     player(0, kBlink) = c.blink;
     player(0, kScore) = c.scoreBefore;
-    robot(c.playerX + 10, c.robotInCar || c.playerX == kShaftX[1] ? 0 : 2, 0);
+    setObject(10, {2, c.playerX + 10, c.robotInCar || c.playerX == kShaftX[1] ? 0.0f : 2.0f, 0});
     if (c.robotInCar) {
       object(10, kRobotCar) = 2;
       object(1, kCarRobot) = 11;
@@ -114,7 +102,7 @@ TEST_F(ElevatorPatrolTest, GemsScoreOnContact) {
     start();
     place(0, c.riding ? kShaftX[1] : 200, 1);
     if (c.riding) player(0, kRiding) = 2, object(1, kCarLevel) = 1, object(1, 3) = 1, object(1, 2) = 2;
-    gem(50, c.gemX, c.gemLevel, c.flying);
+    setObject(50, {3, c.gemX, c.gemLevel, 0, 0, 0, 0, 0, c.flying});
     frames(1);
     EXPECT_EQ(player(0, kScore), c.score) << "gem at " << c.gemX << " on floor " << c.gemLevel;
   }

@@ -13,17 +13,9 @@ const float kShipY = 448;  // 32 above the bottom of a 480-high screen
 
 class GalacticDefendersTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    app->p_LoadGame_G();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_G, &c_MyApp::p_Game_G); }
   float& alien(int a, int field) { return app->m_grid[a * 20 + field]; }
-  void place(int slot, float kind, float x, float y) {
-    object(slot, 0) = kind;
-    object(slot, 1) = x;
-    object(slot, 2) = y;
-  }
+  void place(int slot, float kind, float x, float y) { setObject(slot, {kind, x, y}); }
   // One frame with every bomb taken away afterwards, so the ships live on.
   void frameWithoutBombs() {
     app->p_Game_G();

@@ -12,11 +12,7 @@ const float kRedStartX = 108;  // a fifth of the 544-pixel arena
 
 class HecticHeadersTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    app->p_LoadGame_Header();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_Header, &c_MyApp::p_Game_Header); }
   float& bomb(int field) { return app->m_players[field]; }
   void placeBomb(float state, float x, float y, float speedY) {
     const float fields[] = {state, x, y, 0, speedY};

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -15,12 +14,7 @@ const int kPlain = 0, kRed = 1, kBlue = 2;
 
 class IceHoppersTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    zr_random_Seed = 7;
-    app->p_LoadGame_I();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_I, &c_MyApp::p_Game_I, 7); }
   float& owner(int x, int y) { return app->m_grid[(y * 10 + x) * 10 + 1]; }
   void stand(int p, int x, int y) {
     player(p, kCellX) = player(p, kFromX) = static_cast<float>(x);
@@ -30,11 +24,9 @@ class IceHoppersTest : public MinigameTest {
   // middle a quarter of a floe short of floe (x, y).
   void dartAt(int slot, int x, int y, int dx, int dy) {
     float tile = app->m_tileSize, lane = static_cast<float>(dx != 0 ? y : x);
-    const float dart[8] = {2, app->m_gridX + (x + 0.5f - 0.25f * dx) * tile, app->m_gridY + (y + 0.5f - 0.25f * dy) * tile,
-                           static_cast<float>(dx), static_cast<float>(dy), 0, 100, lane};
-    for (int field = 0; field < 8; ++field) object(slot, field) = dart[field];
+    setObject(slot, {2, app->m_gridX + (x + 0.5f - 0.25f * dx) * tile, app->m_gridY + (y + 0.5f - 0.25f * dy) * tile,
+                     static_cast<float>(dx), static_cast<float>(dy), 0, 100, lane});
   }
-  void play(int frames) { runFrames(&c_MyApp::p_Game_I, frames); }
 };
 
 // Red, on the keyboard, holds right for one hop from its floe (3, 4) onto (4, 4); Blue owns
@@ -65,9 +57,9 @@ TEST_F(IceHoppersTest, LandingClaimsTheFloeUnlessTheHopIsRefused) {
     if (c.blue != kNobody) stand(1, 4, 4);
     if (c.blue == kInTheWater) player(1, kOut) = 100;
     hold(kRight);
-    play(16);
+    frames(16);
     release(kRight);
-    play(2);
+    frames(2);
     SCOPED_TRACE(c.what);
     EXPECT_EQ(player(0, kCellX), c.endX);
     EXPECT_NEAR(player(0, 1), app->m_gridX + (c.endX + 0.5f) * app->m_tileSize, 0.01f);
@@ -100,7 +92,7 @@ TEST_F(IceHoppersTest, DartsDropOnlyGroundedPlayersThroughTheIce) {
     player(0, kHop) = c.hop;
     player(0, kSafe) = c.safe;
     dartAt(0, c.dartX, c.dartY, c.dx, c.dy);
-    play(1);
+    frames(1);
     SCOPED_TRACE(c.what);
     EXPECT_EQ(player(0, kOut) > 0, c.falls);
     EXPECT_EQ(player(0, kCellX), c.falls ? 4 : c.toX) << "it falls through the floe it is over";
@@ -119,7 +111,7 @@ TEST_F(IceHoppersTest, StrayTableValuesStayOnTheGrid) {
     object(0, 0) = 2;
     object(0, 3) = 1;
     object(0, 7) = stray;
-    play(300);
+    frames(300);
     for (int p = 0; p < 4; ++p) {
       EXPECT_TRUE(player(p, kCellX) >= 0 && player(p, kCellX) <= 9) << stray;
       EXPECT_TRUE(std::isfinite(player(p, 1))) << stray;

@@ -1,7 +1,6 @@
 // Jet Fighters played frame by frame: flight round the wrapping sky, whom a bullet hurts
 // and the computer pilots' choice of target. Whole rounds, their end and the computers'
 // play are checked by the rounds test.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -12,13 +11,10 @@ class JetFightersTest : public MinigameTest {
  protected:
   // A round under way with only Red flying, at (x, y) with the given heading.
   void redAlone(int redSource, float x, float y, float heading) {
-    app->p_LoadGame_J();
+    startRound(&c_MyApp::p_LoadGame_J, &c_MyApp::p_Game_J);
     seats(redSource, -2, -2, -2);
     for (int p = 1; p < 4; ++p) player(p, 99) = 0;
-    skipCountdown();
-    player(0, 1) = x;
-    player(0, 2) = y;
-    player(0, 5) = heading;
+    player(0, 1) = x, player(0, 2) = y, player(0, 5) = heading;
   }
   int liveParticles() {
     int live = 0;
@@ -63,11 +59,10 @@ TEST_F(JetFightersTest, BulletsHurtEveryPlaneButTheirOwner) {
     SCOPED_TRACE(c.what);
     redAlone(-2, 10, 200, 0);
     player(0, 99) = c.health;
-    const float bullet[8] = {static_cast<float>(c.owner), c.bulletX, 197.5f, c.speedX, 0, 0, 0, 60};
-    for (int field = 0; field < 8; ++field) object(0, field) = bullet[field];
+    setObject(0, {static_cast<float>(c.owner), c.bulletX, 197.5f, c.speedX, 0, 0, 0, 60});
     app->p_Game_J();
     EXPECT_EQ(player(0, 99), c.wantHealth);
-    EXPECT_EQ(object(0, 0), c.wantHealth < c.health ? 0.0f : bullet[0]);
+    EXPECT_EQ(object(0, 0), c.wantHealth < c.health ? 0 : c.owner);
     EXPECT_EQ(liveParticles(), c.wantParticles);
   }
 }

@@ -11,15 +11,12 @@ class KaneAdventureTest : public MinigameTest {
   // Play at a steady speed on bare ground that stays bare, nobody at the controls; after
   // the next frame the scroll offset is `offset`.
   void start(float speed, float offset = -100) {
-    app->p_LoadGame_K();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
+    startRound(&c_MyApp::p_LoadGame_K, &c_MyApp::p_Game_K);
     for (int c = 0; c < 400; ++c) app->m_grid[c] = 0;
     for (int p = 0; p < 4; ++p) player(p, 9) = 1000;
     player(0, 55) = speed;
     player(0, 57) = offset + speed;
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_K, count); }
 };
 
 // Fire is held on frames 0 .. held - 1 but the gap. Counting the press, a runner lands on

@@ -12,9 +12,9 @@ const float kCentre = 3200;
 
 class LeapingFrogsTest : public MinigameTest {
  protected:
-  void frames(int count) { runFrames(&c_MyApp::p_Game_L, count); }
-  // Red alone, drawn and headed at (x, y); the others are out of the round.
+  // A round in play with Red alone, drawn and headed at (x, y); the others are out.
   void redAt(int source, float x, float y) {
+    startRound(&c_MyApp::p_LoadGame_L, &c_MyApp::p_Game_L);
     seats(source, -2, -2, -2);
     for (int p = 1; p < 4; ++p) player(p, kAlive) = -1;
     player(0, kDrawnX) = player(0, kDestX) = x;
@@ -35,9 +35,7 @@ TEST_F(LeapingFrogsTest, EachPushOfTheStickHopsOnce) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "case wanting " << c.wantX << "," << c.wantY);
-    app->p_LoadGame_L();
     redAt(-1, kCentre - 20, kCentre - 20);
-    skipCountdown();
     for (const auto& stick : c.stick) {
       keyboardStick(stick.first, stick.second);
       frames(1);
@@ -46,8 +44,8 @@ TEST_F(LeapingFrogsTest, EachPushOfTheStickHopsOnce) {
     EXPECT_EQ(player(0, kDestY), kCentre - 20 + c.wantY);
   }
   // During the countdown the stick is not read: a hop from the start would land in water.
-  app->p_LoadGame_L();
   redAt(-1, kCentre - 20, kCentre - 20);
+  app->m_introTimer = 160;
   keyboardStick(1, 1);
   frames(1);
   EXPECT_EQ(player(0, kDestX), kCentre - 20);
@@ -61,14 +59,11 @@ TEST_F(LeapingFrogsTest, FrogsSinkWhereNoPadReaches) {
   const Case cases[] = {{51.9f, 0, true}, {52, 0, false}, {0, -52, false}, {-51.9f, 51.9f, true}, {60, 60, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
-    app->p_LoadGame_L();
     redAt(-2, kCentre + c.dx, kCentre + c.dy);
     frames(1);
     EXPECT_EQ(player(0, kAlive) > 0, c.afloat);
   }
-  app->p_LoadGame_L();
   redAt(-1, kCentre - 20, kCentre);
-  skipCountdown();
   keyboardStick(1, 0);
   frames(10);
   EXPECT_GT(player(0, kAlive), 0);

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "game/shell/my_app.h"
 #include "runtime/input/input.h"
 #include "runtime/input/input_device.h"
+#include "runtime/random.h"
 #include "tests/game/shell/running_game.h"
 
 class MinigameTest : public ::testing::Test {
@@ -40,12 +43,26 @@ class MinigameTest : public ::testing::Test {
     zr_input_device->p_EndUpdate();
     game.Release(key);
   }
-  // Runs the game's frame routine, as the shell would while the round is not paused.
-  void runFrames(void (c_MyApp::*frame)(), int count) {
-    for (int n = 0; n < count; ++n) (app->*frame)();
-  }
   // Ends the countdown, so that the next frame is one of play.
   void skipCountdown() { app->m_introTimer = 0; }
+  // A round of one game in play, nobody steering; a negative seed leaves the random state.
+  void startRound(void (c_MyApp::*load)(), void (c_MyApp::*frame)(), int seed = -1) {
+    if (seed >= 0) zr_random_Seed = static_cast<uint32_t>(seed);
+    (app->*load)();
+    seats(-2, -2, -2, -2);
+    skipCountdown();
+    frameRoutine = frame;
+  }
+  // The game's frame routine; frames() runs it as the shell would while nothing pauses.
+  void (c_MyApp::*frameRoutine)() = nullptr;
+  void frames(int count = 1) {
+    for (int n = 0; n < count; ++n) (app->*frameRoutine)();
+  }
+  // Sets an object's fields from field 0 on.
+  void setObject(int i, std::initializer_list<float> fields) {
+    int field = 0;
+    for (float value : fields) object(i, field++) = value;
+  }
 
   static constexpr int kKeyboardControls = 20 - 10;
   static constexpr int kFireAKey = 90;

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "game/shell/virtual_screen.h"
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -15,15 +14,13 @@ namespace {
 class MissileMayhemTest : public MinigameTest {
  protected:
   void start(int seat0) {
-    app->p_LoadGame_Missile();
+    startRound(&c_MyApp::p_LoadGame_Missile, &c_MyApp::p_Game_Missile);
     seats(seat0, -2, -2, -2);
-    skipCountdown();
     for (int p = 0; p < 4; ++p) place(p, 60 + 120 * p, 40);
   }
   void place(int p, float x, float y, float phase = 90) {
     player(p, 1) = x, player(p, 2) = y, player(p, 9) = phase, player(p, 8) = 0;
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_Missile, count); }
   float apart(int p, float x, float y) { return std::max(std::fabs(player(p, 1) - x), std::fabs(player(p, 2) - y)); }
 };
 

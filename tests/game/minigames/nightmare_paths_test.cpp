@@ -5,7 +5,6 @@
 #include <string>
 
 #include "game/shell/virtual_screen.h"
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -19,13 +18,7 @@ const int kScrolled = 40, kBaseY = 44, kFinished = 61;
 
 class NightmarePathsTest : public MinigameTest {
  protected:
-  void SetUp() override { start(3); }
-  void start(int seed) {
-    zr_random_Seed = seed;
-    app->p_LoadGame_N2();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_N2, &c_MyApp::p_Game_N2, 3); }
   float& game(int field) { return app->m_players[field]; }
   float& cell(int row, int column, int field) { return app->m_grid[((row % 24) * kColumns + column) * 10 + field]; }
   // Puts a row in its ring slot from a picture: '.' void, '#' stone, 'x' a cracked stone,
@@ -46,7 +39,6 @@ class NightmarePathsTest : public MinigameTest {
            cell(row, column, 0) != 0 && cell(row, column, 2) == 0;
   }
   void place(int p, float x, float y) { player(p, 1) = x, player(p, 2) = y; }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_N2, count); }
 };
 
 // Blue over one stone of row 8 (or low in the dark band); the other players stand on the

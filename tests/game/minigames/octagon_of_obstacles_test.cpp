@@ -2,12 +2,11 @@
 // ghosts that harm nobody and turn solid only clear of every bauble.
 #include <cmath>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
 
-const int kState = 0, kForming = 8;
+const int kState = 0;
 const int kX = 1, kY = 2, kVx = 3, kScore = 95, kAlive = 99;
 const float kPi = 3.14159265f;
 
@@ -15,22 +14,14 @@ class OctagonOfObstaclesTest : public MinigameTest {
  protected:
   // A round in play with the sky empty, nobody steering and the baubles in the corners.
   void start() {
-    zr_random_Seed = 7;
-    app->p_LoadGame_O();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_O, &c_MyApp::p_Game_O, 7);
     for (int i = 0; i < 8; ++i) object(i, kState) = 0;
     place(0, 20, 20), place(1, 620, 460), place(2, 20, 460), place(3, 620, 20);
-    skipCountdown();
-  }
-  void octagon(int i, float state, float x, float y, float radius, float turn) {
-    const float fields[9] = {state, x, y, 0, 0, turn, 0, radius, 0};
-    for (int field = 0; field < 9; ++field) object(i, field) = fields[field];
   }
   void place(int p, float x, float y) {
     player(p, kX) = x, player(p, kY) = y;
     player(p, kVx) = player(p, kVx + 1) = 0;
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_O, count); }
 };
 
 // Red at a heading (degrees, 0 up, clockwise) and distance from an octagon of radius 60:
@@ -49,8 +40,7 @@ TEST_F(OctagonOfObstaclesTest, OctagonsKnockOutByTheirTrueOutline) {
     SCOPED_TRACE(testing::Message() << "state " << c.state << ", turn " << c.turn << ", heading " << c.heading
                                     << ", distance " << c.distance);
     start();
-    octagon(0, c.state, 320, 240, 60, c.turn);
-    object(0, kForming) = c.forming;
+    setObject(0, {c.state, 320, 240, 0, 0, c.turn, 0, 60, c.forming});
     place(0, 320 + std::sin(c.heading * kPi / 180) * c.distance, 240 - std::cos(c.heading * kPi / 180) * c.distance);
     frames(1);
     EXPECT_EQ(player(0, kAlive) == 0, c.out);

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "runtime/audio/audio.h"
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -14,15 +13,7 @@ const int kAlive = 99, kScore = 95, kDeathTimer = 97, kLimit = 55;
 
 class PopcornPanicTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    zr_random_Seed = 5;
-    app->p_LoadGame_Popcorn();
-  }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_Popcorn, count); }
-  void placeObject(int i, float x, float y, float vx, float vy, float crossings) {
-    const float fields[8] = {5, x, y, vx, vy, 0, 0, crossings};
-    for (int field = 0; field < 8; ++field) object(i, field) = fields[field];
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn, 5); }
 };
 
 // Red drives one way through the field's edges beside three computers for a whole round.
@@ -81,15 +72,12 @@ TEST_F(PopcornPanicTest, OnlyLivingPlayersMeetObjects) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "slot " << c.slot << " at " << c.distance << " alive " << c.alive);
-    app->p_LoadGame_Popcorn();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
+    startRound(&c_MyApp::p_LoadGame_Popcorn, &c_MyApp::p_Game_Popcorn);
     player(0, kLimit) = 4.5f;
-    player(0, 1) = 100;
-    player(0, 2) = 100;
+    player(0, 1) = player(0, 2) = 100;
     player(0, kAlive) = c.alive;
     player(0, kDeathTimer) = c.deathTimer;
-    placeObject(c.slot, 100 + c.distance, 100, 0, 0, 2);
+    setObject(c.slot, {5, 100 + c.distance, 100, 0, 0, 0, 0, 2});
     frames(1);
     EXPECT_EQ(player(0, kScore), c.score);
     EXPECT_EQ(player(0, kAlive), c.aliveAfter);

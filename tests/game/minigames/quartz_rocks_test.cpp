@@ -1,7 +1,6 @@
 // Quartz Rocks played frame by frame: a rock kills only inside its contact box. Whole
 // rounds and computer play are left to the rounds test, which sets computers against an
 // idle seat.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -11,17 +10,7 @@ const float kGround = 480 - 32;
 
 class QuartzRocksTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    zr_random_Seed = 5;
-    app->p_LoadGame_Q();
-  }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_Q, count); }
-  // Rock 0 held still at (x, y).
-  void placeRock(float x, float y) {
-    object(0, 1) = x;
-    object(0, 2) = y;
-    object(0, 3) = 0;
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q, 5); }
 };
 
 // Contact is closer than 20 pixels on both axes, with 42 sparks; a player already out is
@@ -33,10 +22,9 @@ TEST_F(QuartzRocksTest, RocksKillOnlyInsideTheirContactBox) {
   } cases[] = {{19.9f, 0, 3, true}, {20, 0, 3, false}, {-19.5f, 19.5f, 3, true}, {0, -20, 3, false}, {0, 0, 0, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy << " alive " << c.alive);
-    app->p_LoadGame_Q();
-    skipCountdown();
+    startRound(&c_MyApp::p_LoadGame_Q, &c_MyApp::p_Game_Q);
     player(0, kAlive) = c.alive;
-    placeRock(player(0, 1) + c.dx, kGround + c.dy);
+    object(0, 1) = player(0, 1) + c.dx, object(0, 2) = kGround + c.dy, object(0, 3) = 0;  // rock 0, held still
     frames(1);
     int sparks = 0;
     for (int i = 0; i <= 250; ++i) sparks += app->m_particles[i * 10] > 0;

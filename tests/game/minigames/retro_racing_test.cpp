@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {

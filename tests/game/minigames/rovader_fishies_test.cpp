@@ -11,17 +11,13 @@ const float kRowHeight = 480.0f / 9;
 
 class RovaderFishiesTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    app->p_LoadGame_F();
-    seats(-2, -2, -2, -2);
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_F, &c_MyApp::p_Game_F); }
   float& block(int row, int column) { return app->m_grid[row * 50 + column]; }
   // A frame at full speed (a shift of the field when the offset starts below -30).
   void playFrame(float offset = 0) {
-    skipCountdown();
     player(0, kSpeed) = -4;
     player(0, kOffset) = offset;
-    runFrames(&c_MyApp::p_Game_F, 1);
+    frames(1);
   }
 };
 
@@ -46,10 +42,11 @@ TEST_F(RovaderFishiesTest, BlocksKillWithinTheirReach) {
   const Case cases[] = {{0, 0, 1}, {23, 0, 1}, {24, 0, 0}, {-23, 19, 1}, {0, 20, 0}, {0, -20, 0}};
   for (const Case& c : cases) {
     SetUp();
+    app->m_introTimer = 160;
     block(4, 1) = 2;  // at (40, 4 rows down) during the countdown
     player(1, kX) = 40 + c.dx;
     player(1, kY) = 4 * kRowHeight + c.dy;
-    runFrames(&c_MyApp::p_Game_F, 1);
+    frames(1);
     EXPECT_EQ(player(1, kAlive) == 0, c.dies) << c.dx << "," << c.dy;
   }
 }

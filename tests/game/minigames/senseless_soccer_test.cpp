@@ -1,6 +1,5 @@
 // Senseless Soccer played frame by frame: the ball's rolling, bouncing and wall nudge,
 // goals for a net's owner, and kicks that need a release.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -10,20 +9,11 @@ const int kBallX = 51, kBallY = 52, kBallHeading = 55, kBallSpeed = 56, kGoals =
 
 class SenselessSoccerTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    zr_random_Seed = 7;
-    app->p_LoadGame_S();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_S, &c_MyApp::p_Game_S, 7); }
   float& ball(int field) { return player(0, field); }
   void placeBall(float x, float y, float heading = 0, float speed = 0) {
-    ball(kBallX) = x;
-    ball(kBallY) = y;
-    ball(kBallHeading) = heading;
-    ball(kBallSpeed) = speed;
+    ball(kBallX) = x, ball(kBallY) = y, ball(kBallHeading) = heading, ball(kBallSpeed) = speed;
   }
-  void play(int frames) { runFrames(&c_MyApp::p_Game_S, frames); }
 };
 
 TEST_F(SenselessSoccerTest, BallRollsBouncesAndIsNudgedOffWalls) {
@@ -38,7 +28,7 @@ TEST_F(SenselessSoccerTest, BallRollsBouncesAndIsNudgedOffWalls) {
   for (const Case& c : cases) {
     SetUp();
     placeBall(c.start.x, c.start.y, c.start.heading, c.start.speed);
-    play(c.frames);
+    frames(c.frames);
     EXPECT_NEAR(ball(kBallX), c.end.x, 0.06f) << c.what;
     EXPECT_NEAR(ball(kBallY), c.end.y, 0.06f) << c.what;
     EXPECT_NEAR(ball(kBallHeading), c.end.heading, 0.01f) << c.what;
@@ -54,7 +44,7 @@ TEST_F(SenselessSoccerTest, BallInANetScoresForItsOwner) {
   for (const Case& c : cases) {
     SetUp();
     placeBall(c.x, c.y);
-    play(1);
+    frames(1);
     for (int p = 0; p < 4; ++p) EXPECT_EQ(player(p, kGoals), p == c.scorer ? 1 : 0) << c.x << "," << c.y;
     if (c.scorer < 0) continue;
     EXPECT_TRUE(ball(kBallY) >= 64 && ball(kBallY) <= 480 - 64 && ball(kBallSpeed) == 0);
@@ -77,17 +67,17 @@ TEST_F(SenselessSoccerTest, KickNeedsReachAndARelease) {
       player(0, 1) = 200;
       player(0, 2) = 200;
       placeBall(200 + c.dx, 200 + c.dy);
-      play(1);
+      frames(1);
       bool kicked = ball(kBallSpeed) == 8;
       EXPECT_EQ(kicked, c.kicks && frame == 0) << c.what << ", held for " << frame + 1 << " frames";
       EXPECT_NEAR(ball(kBallHeading), kicked ? c.heading : 0, 0.01f) << c.what;
     }
   }
   release(kFireAKey);  // the last case's kick still holds the latch
-  play(1);
+  frames(1);
   hold(kFireAKey);
   placeBall(200, 200);
-  play(1);
+  frames(1);
   EXPECT_EQ(ball(kBallSpeed), 8) << "a release allows the next kick";
 }
 

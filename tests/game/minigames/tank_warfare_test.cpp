@@ -1,5 +1,4 @@
 // Tank Warfare played frame by frame: where shells go, whom they hurt and who scores.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -14,12 +13,7 @@ float Centre(int cell) { return cell * 32 + 16.0f; }
 
 class TankWarfareTest : public MinigameTest {
  protected:
-  void SetUp() override {
-    zr_random_Seed = 11;
-    app->p_LoadGame_T();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
-  }
+  void SetUp() override { startRound(&c_MyApp::p_LoadGame_T, &c_MyApp::p_Game_T, 11); }
   float& cell(int x, int y, int field) { return app->m_grid[(x + y * kColumns) * 10 + field]; }
   // Only the outer ring of ice is left.
   void clearArena() {
@@ -27,20 +21,16 @@ class TankWarfareTest : public MinigameTest {
       for (int y = 1; y < kRows; ++y) cell(x, y, kContent) = cell(x, y, kBlocked) = 0;
   }
   void place(int p, int cellX, int cellY, float heading = 0) {
-    player(p, kX) = Centre(cellX);
-    player(p, kY) = Centre(cellY);
-    player(p, kHeading) = heading;
+    player(p, kX) = Centre(cellX), player(p, kY) = Centre(cellY), player(p, kHeading) = heading;
   }
   void shell(int slot, int owner, float x, float y, float vx, float vy, int bounces = 1) {
-    const float fields[] = {static_cast<float>(owner + 1), x, y, vx, vy, static_cast<float>(bounces)};
-    for (int field = 0; field < 6; ++field) object(slot, field) = fields[field];
+    setObject(slot, {static_cast<float>(owner + 1), x, y, vx, vy, static_cast<float>(bounces)});
   }
   int shellsInFlight() {
     int count = 0;
     for (int slot = 0; slot < 16; ++slot) count += object(slot, kOwner) > 0;
     return count;
   }
-  void play(int frames) { runFrames(&c_MyApp::p_Game_T, frames); }
 };
 
 // A shell from the middle of the arena flies right at 2.88 a frame towards cell (10, 7).
@@ -57,7 +47,7 @@ TEST_F(TankWarfareTest, ShellsBounceOnceOpenPresentsAndSpareTheirOwner) {
     if (c.owner == 0) place(0, 9, 7);
     cell(10, 7, kContent) = static_cast<float>(c.inTheWay);
     shell(0, c.owner, Centre(8), Centre(7), 2.88f, 0, c.bounces);
-    play(20);
+    frames(20);
     EXPECT_EQ(object(0, kOwner) > 0, c.flying) << c.what;
     if (c.flying) {
       EXPECT_FLOAT_EQ(object(0, kShellVx), c.vx) << c.what;
@@ -71,7 +61,7 @@ TEST_F(TankWarfareTest, ShellsBounceOnceOpenPresentsAndSpareTheirOwner) {
     clearArena();
     shell(0, 0, Centre(6), Centre(7), 2.88f, 0);
     shell(1, second, Centre(10), Centre(7), -2.88f, 0);
-    play(25);
+    frames(25);
     EXPECT_EQ(shellsInFlight(), second == 1 ? 0 : 2) << "second shell's owner " << second;
   }
 }
@@ -91,7 +81,7 @@ TEST_F(TankWarfareTest, HitsScoreForTheShooterOnly) {
     player(0, kShield) = c.shield;
     app->m_players[kWinTimer] = c.winTimer;
     shell(0, 1, Centre(7), Centre(7), 2.88f, 0);
-    play(10);
+    frames(10);
     EXPECT_EQ(player(0, kAlive) == 0, c.wrecked) << c.what;
     EXPECT_EQ(player(1, kScore), c.points) << c.what;
     EXPECT_EQ(shellsInFlight(), 0) << c.what;

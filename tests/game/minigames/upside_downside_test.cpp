@@ -2,7 +2,6 @@
 // knocks a player over and throws its gems out loose, and a flip carries a player across
 // to the other surface once per press.
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -19,17 +18,13 @@ class UpsideDownsideTest : public MinigameTest {
     zr_random_Seed = 7;
     load();
   }
-  // A fresh round with nobody steering and no gems laid, the countdown over and the
-  // ground already at its starting speed.
+  // A fresh round with no gems laid and the ground already at its starting speed.
   void load() {
-    app->p_LoadGame_U();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_U, &c_MyApp::p_Game_U);
     for (int i = 0; i < 500; ++i) object(i, 0) = 0;
     player(0, kNextPattern) = 1e9f;
-    skipCountdown();
     player(0, kSpeed) = 2.5f;
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_U, count); }
   void fire(bool held) { app->m_controls[kKeyboardControls + 7] = held ? 1 : 0; }
   // Object i is placed so that after one frame of scrolling it lies at (x, y).
   void place(int i, int kind, float x, float y, float side) {

@@ -14,9 +14,7 @@ const float kScreenH = 480;
 class VirusVengeanceTest : public MinigameTest {
  protected:
   void SetUp() override {
-    app->p_LoadGame_V();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
+    startRound(&c_MyApp::p_LoadGame_V, &c_MyApp::p_Game_V);
     player(0, kSlots) = 0;  // no virus comes unless a test lets it
   }
   float& virus(int v, int field) { return app->m_grid[v * 1000 + field]; }

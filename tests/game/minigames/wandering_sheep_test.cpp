@@ -1,6 +1,5 @@
 // Wandering Sheep played frame by frame: falling only into the sea, grass worn to cracks
 // and cracks to sea, and the bleat's reach and recovery.
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -15,24 +14,15 @@ const int kGraze = 1;
 class WanderingSheepTest : public MinigameTest {
  protected:
   void SetUp() override {
-    zr_random_Seed = 7;
-    app->p_LoadGame_W();
-    seats(-2, -2, -2, -2);
-    skipCountdown();
+    startRound(&c_MyApp::p_LoadGame_W, &c_MyApp::p_Game_W, 7);
     // Every sheep grazes where it stands until a test moves it.
-    for (int p = 0; p < 4; ++p) {
-      player(p, kMood) = kGraze;
-      player(p, kWillTimer) = 100000;
-    }
+    for (int p = 0; p < 4; ++p) player(p, kMood) = kGraze, player(p, kWillTimer) = 100000;
   }
   float& cell(int x, int y, int field) { return app->m_grid[(x + y * kColumns) * 10 + field]; }
-  float centreX(float tileX) { return app->m_gridX + (tileX + 0.5f) * app->m_tileSize; }
-  float centreY(float tileY) { return app->m_gridY + (tileY + 0.5f) * app->m_tileSize; }
   void place(int p, float tileX, float tileY) {
-    player(p, kX) = centreX(tileX);
-    player(p, kY) = centreY(tileY);
+    player(p, kX) = app->m_gridX + (tileX + 0.5f) * app->m_tileSize;
+    player(p, kY) = app->m_gridY + (tileY + 0.5f) * app->m_tileSize;
   }
-  void play(int frames) { runFrames(&c_MyApp::p_Game_W, frames); }
 };
 
 TEST_F(WanderingSheepTest, SheepFallsOnlyIntoTheSeaAndStopsScoring) {
@@ -47,9 +37,9 @@ TEST_F(WanderingSheepTest, SheepFallsOnlyIntoTheSeaAndStopsScoring) {
     cell(16, 12, kGround) = static_cast<float>(c.ground);
     cell(16, 12, kCrackTimer) = 45;
     place(0, c.tileX, 12);
-    play(1);
+    frames(1);
     EXPECT_EQ(player(0, kAlive) <= 0, c.falls) << c.what;
-    play(30);
+    frames(30);
     EXPECT_EQ(player(0, kScore), c.falls ? 0 : 31) << c.what;
   }
 }
@@ -67,7 +57,7 @@ TEST_F(WanderingSheepTest, GrassWearsToCracksAndCracksFallIntoTheSea) {
     SetUp();
     cell(16, 12, kGrass) = c.grass;
     if (c.grazed) place(0, 16, 12);
-    play(c.frames);
+    frames(c.frames);
     EXPECT_EQ(cell(16, 12, kGround), c.ground) << c.what;
     EXPECT_NEAR(cell(16, 12, kGrass), c.grassAfter, 0.01f) << c.what;
   }
@@ -76,7 +66,7 @@ TEST_F(WanderingSheepTest, GrassWearsToCracksAndCracksFallIntoTheSea) {
   int shore = 0;
   while (cell(shore, 12, kGround) != kMeadow) ++shore;
   float before = cell(shore, 12, kGrass);
-  play(60);
+  frames(60);
   EXPECT_LT(cell(shore, 12, kGrass), before);
 }
 
@@ -88,7 +78,7 @@ TEST_F(WanderingSheepTest, BleatStartlesSheepInReachAndMustRecover) {
     seats(-1, -2, -2, -2);
     place(0, 14, 12);
     place(1, 14 + c.tilesAway, 12);
-    play(1);
+    frames(1);
     EXPECT_EQ(player(1, kStartle) > 0, c.startled) << c.tilesAway;
     EXPECT_EQ(player(1, kKnockX) > 0, c.startled) << c.tilesAway << " tiles: knocked away from the bleater";
     if (c.startled) {
@@ -96,12 +86,12 @@ TEST_F(WanderingSheepTest, BleatStartlesSheepInReachAndMustRecover) {
     }
   }
   // Held through the recovery it does not bleat again; let go and pressed, it does.
-  play(199);
+  frames(199);
   EXPECT_EQ(player(0, kBleatTimer), 0);
   release(kFireAKey);
-  play(1);
+  frames(1);
   hold(kFireAKey);
-  play(1);
+  frames(1);
   EXPECT_EQ(player(0, kBleatTimer), 179);
   release(kFireAKey);
 }

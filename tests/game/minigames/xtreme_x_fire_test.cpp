@@ -2,7 +2,6 @@
 // its shooter, and a ball costs a player a life unless the player is safe.
 #include <cmath>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -17,17 +16,12 @@ class XtremeXFireTest : public MinigameTest {
  protected:
   // A round in play with no ball in the arena and nobody steering.
   void start() {
-    zr_random_Seed = 7;
-    app->p_LoadGame_X();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_X, &c_MyApp::p_Game_X, 7);
     for (int i = 0; i < kMostBalls; ++i) object(i, kKind) = 0;
-    skipCountdown();
   }
   void ball(int i, float kind, float x, float y, float vx, float vy, float size) {
-    const float fields[7] = {kind, x, y, vx, vy, size, kind == 1 ? 1000.0f : 0};
-    for (int field = 0; field < 7; ++field) object(i, field) = fields[field];
+    setObject(i, {kind, x, y, vx, vy, size, kind == 1 ? 1000.0f : 0});
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_X, count); }
   void fireA(bool held) { app->m_controls[kKeyboardControls + 7] = held ? 1 : 0; }
   int count(int first, int last) {
     int n = 0;

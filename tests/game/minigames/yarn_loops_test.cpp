@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/random.h"
 #include "tests/game/minigames/minigame_fixture.h"
 
 namespace {
@@ -20,19 +19,12 @@ class YarnLoopsTest : public MinigameTest {
   // A round in play with no baubles on the rug, nobody steering, and the yarn balls
   // rolling along the bottom edge far from the action.
   void start() {
-    zr_random_Seed = 7;
-    app->p_LoadGame_Y();
-    seats(-2, -2, -2, -2);
+    startRound(&c_MyApp::p_LoadGame_Y, &c_MyApp::p_Game_Y, 7);
     for (int i = 0; i < 5; ++i) object(i, kDrifting) = 0, object(i, kComeBack) = 1e6f;
     for (int p = 0; p < 4; ++p) ball(p, 40 + 120 * p, 470, 90), trail(p, {{40.0f + 120 * p, 470}});
-    skipCountdown();
   }
   void ball(int p, float x, float y, float heading) {
     player(p, kX) = x, player(p, kY) = y, player(p, kHeading) = heading;
-  }
-  void bauble(int i, float x, float y) {
-    const float fields[5] = {1, x, y, 0, 0};
-    for (int field = 0; field < 5; ++field) object(i, field) = fields[field];
   }
   float& cell(int row, int i, int field) { return app->m_grid[(row * kRowCells + i) * 10 + field]; }
   // Lays player p's trail along straight stretches between corners, a point every 8 pixels.
@@ -48,7 +40,6 @@ class YarnLoopsTest : public MinigameTest {
     }
     player(p, kPoints) = static_cast<float>(count);
   }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_Y, count); }
 };
 
 // Red's trail runs right along y = 200 from x = 166, up, left along y = 120 and down to
@@ -87,7 +78,8 @@ TEST_F(YarnLoopsTest, ALoopCatchesWhatIsInsideAndAnOpenTrailNothing) {
     ball(0, c.headX, c.headY, 180);
     trail(0, {{166, 200}, {250, 200}, {250, 120}, {c.headX, 120}, {c.headX, c.headY - 4}});
     float laid = player(0, kPoints);
-    for (size_t i = 0; i < c.baubles.size(); ++i) bauble(static_cast<int>(i), c.baubles[i].first, c.baubles[i].second);
+    int slot = 0;
+    for (const auto& at : c.baubles) setObject(slot++, {1, at.first, at.second, 0, 0});
     if (c.blueX > 0) ball(1, c.blueX, 150, 90), trail(1, {{c.blueX, 150}});
     frames(1);
     EXPECT_EQ(player(0, kScore), c.score);

@@ -10,17 +10,11 @@ namespace {
 class ZapEverythingTest : public MinigameTest {
  protected:
   void SetUp() override { start(-1); }
-  // A fresh round: player 0 on the given source, three seats nobody steers.
+  // A fresh round in its countdown: player 0 on the given source, three seats nobody steers.
   void start(int source) {
     app->p_LoadGame_Z2();
     seats(source, -2, -2, -2);
-  }
-  void frames(int count) { runFrames(&c_MyApp::p_Game_Z2, count); }
-  // Fields 0..4 of an object: an enemy's are kind, position and destination, a bullet's
-  // kind, position and velocity.
-  void put(int i, float kind, float x, float y, float a, float b) {
-    const float fields[5] = {kind, x, y, a, b};
-    for (int f = 0; f < 5; ++f) object(i, f) = fields[f];
+    frameRoutine = &c_MyApp::p_Game_Z2;
   }
   // Objects the game neither moves nor removes.
   void fillPool(int first, int last) {
@@ -56,9 +50,9 @@ TEST_F(ZapEverythingTest, TouchesKillPlayersAndBulletsKillEnemies) {
     start(-1);
     app->m_introTimer = 30;  // enemies stand still
     float x = player(0, 1) + c.enemyDX, y = player(0, 2) + c.enemyDY;
-    put(120, 15, x, y, x, y);
+    setObject(120, {15, x, y, x, y});  // an enemy: kind, position, destination
     for (int b = 5; b < 5 + c.bullets; ++b) {
-      put(b, 1, x + 15, y, 0, 0);
+      setObject(b, {1, x + 15, y, 0, 0});  // a bullet: kind, position, velocity
       object(b, 9) = 2;
     }
     frames(1);
@@ -95,8 +89,8 @@ TEST_F(ZapEverythingTest, EnemiesArriveFromOffTheArenaAndPlayersAndBulletsKeepTo
   frames(400);
   EXPECT_EQ(player(0, 1), 8);
   EXPECT_EQ(player(0, 2), 480 - 8);
-  put(7, 1, 544 + 60, 100, 6, 0);  // bullets flying right to 66 and 56 past the edge
-  put(8, 1, 544 + 50, 100, 6, 0);
+  setObject(7, {1, 544 + 60, 100, 6, 0});  // bullets flying right to 66 and 56 past the edge
+  setObject(8, {1, 544 + 50, 100, 6, 0});
   frames(1);
   EXPECT_EQ(object(7, 0), 0);
   EXPECT_EQ(object(8, 0), 1);
