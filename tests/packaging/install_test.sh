@@ -1,9 +1,5 @@
 #!/bin/sh
-# Installs the build tree into a staging folder under the prefix /usr and checks it the
-# way a packager and a desktop would: the programs and data in lib/tinsel-jumble, links
-# in bin that resolve there, the icon at every size the theme wants, a launcher and an
-# AppStream file that validate cleanly, and the installed game and runner working from
-# the root folder with the data found beside them.
+# The install staged under /usr, checked as a packager and a desktop would.
 # Usage: install_test.sh <build tree> <application id> <version>
 build=$1
 id=$2

@@ -14,14 +14,7 @@
 
 namespace {
 
-enum Key : int {
-  kBackspace = 8,
-  kEscape = 27,
-  kArrowLeft = 37,
-  kArrowUp = 38,
-  kArrowRight = 39,
-  kBackquote = 192,
-};
+enum Key : int { kBackspace = 8, kEscape = 27, kArrowLeft = 37, kArrowUp = 38, kArrowRight = 39, kBackquote = 192 };
 enum Action : int { kUp = 0, kLeft = 3, kRight = 5, kDown = 8, kFireA = 10, kFireB = 11, kMenu = 98, kBack = 99 };
 enum Source : int { kKeyboard = -1, kNobody = 0, kJoy1 = 1, kJoy2 = 2, kJoy3 = 3 };
 

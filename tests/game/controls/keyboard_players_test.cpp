@@ -1,6 +1,5 @@
-// The keyboard's two players in every game: from one seed, a fixed pattern of presses in
-// Blue's seat on a pad, on the right player's keys and on the left player's must end the
-// round with the same tables (and unlike a seat that presses nothing).
+// Every game, from one seed, must play the same presses alike on a pad and on either
+// keyboard player's keys (and unlike a seat that presses nothing).
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,13 +1,11 @@
 #!/bin/sh
-# Plays game A through the real window with key presses: the keyboard player (seat 0)
-# moves the menu cursor to A, starts, turns once, and the round runs to its end; back in
-# the menu Esc quits with status 0. The state file then holds the round's best score in
-# game A's lists, and a second start loads it. Screenshots land in the test's folder.
+# Game A through the real window and keys: to A, start, turn once, play to the end, quit
+# with Esc (status 0); the save then holds the round's score and a second start loads it.
 game=$(realpath "$1")
 [ -n "$DISPLAY" ] || { echo "no display"; exit 77; }
 command -v xdotool >/dev/null || { echo "no xdotool"; exit 77; }
 command -v import >/dev/null || { echo "no ImageMagick import"; exit 77; }
-# On failure the program goes too, so its window can't confuse the next test.
+# The program goes too, so its window can't confuse the next test.
 fail() {
   echo "FAIL: $*"
   import -window root failure.png 2>/dev/null

@@ -1,11 +1,7 @@
 #!/bin/sh
-# What a player reads when the game's files or its sound device fail, from a copy of the
-# real program on the virtual display; each case prints the lines as the player sees them.
-# - No data folder, and a data folder without images: one line naming the folder and how
-#   to make it, exit status 1, no window.
-# - One image missing, one that does not decode, one too small for its frames, a damaged
-#   sound and no sound device: one line each and nothing else on the standard error; the
-#   load completes, and a tap of Esc in the menu quits with status 0.
+# What a player reads when the game's files or its sound device fail. No data (or no
+# images): one line and status 1. Damaged or missing files and no sound device: one line
+# each and nothing else, and the game still loads and quits with status 0.
 game=$(realpath "$1")
 [ -n "$DISPLAY" ] || { echo "no display"; exit 77; }
 command -v xdotool >/dev/null || { echo "no xdotool"; exit 77; }

@@ -1,8 +1,6 @@
 #!/bin/sh
-# A quick tap of Esc in the menu quits the game, every time. `xdotool key` presses and
-# releases a key 12 ms apart, so press and release often both land between two updates;
-# the tap must still count. The game is started afresh for each try (20 by default), the
-# tap comes once the menu shows, and the program must end with status 0 within 3 s.
+# A quick tap of Esc in the menu quits, every time: `xdotool key` presses and releases
+# 12 ms apart, often both between two updates. Each try starts afresh and must end in 3 s.
 game=$(realpath "$1")
 tries="${2:-20}"
 [ -n "$DISPLAY" ] || { echo "no display"; exit 77; }

@@ -1,8 +1,5 @@
-# Shared by the end-to-end scripts (sourced, not run): starting the real program on the
-# virtual display with the keyboard on its window, and waiting until its menu runs.
-# start_game PROGRAM LOG sets $pid and $window ($window empty when none appeared).
-
-# The loading screen's background; the menu's first frames fade in from black.
+# Sourced by the end-to-end scripts. start_game PROGRAM LOG sets $pid and $window
+# (empty when none appeared); the menu runs once the loader's colour has come and gone.
 loader_colour='srgb(40,40,80)'
 
 start_game() {

@@ -153,12 +153,6 @@ int ChannelHolding(gxtkSample* sample) {
   return -1;
 }
 
-float Pitch(int channel) {
-  float value = -1;
-  alGetSourcef(zr_audio_device->channels[channel].source, AL_PITCH, &value);
-  return value;
-}
-
 class Sound : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -172,17 +166,13 @@ class Sound : public ::testing::Test {
 };
 
 TEST_F(Sound, EachGamePlaysItsOwnTuneOnALoop) {
-  const char* const tunes[26] = {
-      "Undercover", "Valid",  "Precluded", "Questioned", "Ringing",    "Started", "Traced",     // A-G
-      "Undercover", "Valid",  "Precluded", "Questioned", "Ringing",    "Started", "Traced",     // H-N
-      "Undercover", "Valid",  "Precluded", "Questioned", "Ringing",    "Started", "Traced",     // O-U
-      "Undercover", "Valid",  "Precluded", "Questioned", "Ringing",                             // V-Z
-  };
+  // A..G, H..N, O..U and V..Z each play the seven tunes in turn.
+  const char* const tunes[7] = {"Undercover", "Valid", "Precluded", "Questioned", "Ringing", "Started", "Traced"};
   for (int letter = 1; letter <= 26; ++letter) {
     game.host.TakeRequests();
     game.StartRound(letter);
     std::vector<std::string> asked = game.host.TakeRequests();
-    std::string tune = std::string("sfx/") + tunes[letter - 1] + ".ogg";
+    std::string tune = std::string("sfx/") + tunes[(letter - 1) % 7] + ".ogg";
     EXPECT_EQ(std::count(asked.begin(), asked.end(), tune), 1) << "game " << letter;
     EXPECT_EQ(zr_audio_device->MusicState(), kPlaying) << "game " << letter;
     EXPECT_EQ(zr_audio_device->channels[kMusicChannel].flags, 1) << "game " << letter << ": the tune loops";
@@ -203,25 +193,6 @@ TEST_F(Sound, PausingHoldsTheMusicAndResumingPlaysItOn) {
   ASSERT_EQ(app->m_paused, 0);
   game.Step();
   EXPECT_EQ(zr_audio_device->MusicState(), kPlaying);
-}
-
-// The games' effects vary in pitch; the menu's sounds (94 and up) and a rate asked for
-// play as asked.
-TEST_F(Sound, GameEffectsVaryInPitchAndOthersPlayAsAsked) {
-  std::vector<float> gamePitches;
-  for (int play = 0; play < 20; ++play) {
-    app->p_PlaySFX(4);
-    float pitch = Pitch(app->m_order[app->m_sfxSlot]);
-    EXPECT_GE(pitch, 0.7f);
-    EXPECT_LT(pitch, 1.3f);
-    gamePitches.push_back(pitch);
-  }
-  std::sort(gamePitches.begin(), gamePitches.end());
-  EXPECT_GT(gamePitches.back() - gamePitches.front(), 0.2f);
-  app->p_PlaySFX(98);
-  EXPECT_FLOAT_EQ(Pitch(app->m_order[app->m_sfxSlot]), 1);
-  app->p_PlaySFX(4, 1.5f, 1, 0);
-  EXPECT_FLOAT_EQ(Pitch(app->m_order[app->m_sfxSlot]), 1.5f);
 }
 
 // The random draw happens whether sound is on or not, so a round plays out the same

@@ -290,22 +290,3 @@ TEST_F(MenuTest, TheBadgesPanelListsEveryBadgeInsideItsFrameDownToTheLast) {
   EXPECT_EQ(lastPicture[6], 51) << "Zap Everything's other badge ends the list";
   EXPECT_EQ(lastPicture[2], 480 - 16 - 20);
 }
-
-TEST_F(MenuTest, EveryBadgeNameFitsItsPopup) {
-  StartOn(2013, 12, 26);
-  for (int id = 128; id <= 187; ++id) {
-    app->m_keyTimerA[0] = id;
-    app->m_keyTimerB[0] = 100;
-    app->m_drawCount = 0;
-    app->p_ShowBadges();
-    int glyphs = 0;
-    for (int at = 0; at < app->m_drawCount; at += kDrawEntrySize) {
-      const float* entry = app->m_drawList.Data() + at;
-      if (entry[0] != kFontImage) continue;
-      ++glyphs;
-      EXPECT_GT(entry[1] - kGlyphHalfWidth, 0) << app->p_BadgeName(id).ToNarrow();
-      EXPECT_LT(entry[1] + kGlyphHalfWidth, 144 - 16) << app->p_BadgeName(id).ToNarrow();
-    }
-    EXPECT_GT(glyphs, 0);
-  }
-}

@@ -10,17 +10,8 @@
 
 namespace {
 
-enum TestKey : int {
-  kKeyEsc = 27,
-  kKeyLeft = 37,
-  kKeyUp = 38,
-  kKeyRight = 39,
-  kKeyDown = 40,
-  kKeyF11 = 122,
-  kKeyFireA = 'Z',
-  kKeyFireB = 'X',
-  kKeyFireF = 'N',
-};
+enum TestKey : int { kKeyEsc = 27, kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyF11 = 122 };
+enum FireKey : int { kKeyFireA = 'Z', kKeyFireB = 'X', kKeyFireF = 'N' };
 
 class PauseTest : public ::testing::Test {
  protected:
@@ -233,13 +224,6 @@ TEST_F(PauseTest, TheBackControlClosesTheBoxAndSaves) {
   }
   game.Step(40);
   EXPECT_EQ(app->m_optionsSlide, 0) << "the box slides away";
-}
-
-TEST_F(PauseTest, CreditsRowOpensTheCreditsBox) {
-  openOptions();
-  game.Click(150, 350);  // the credits bar, 50 below the calendar row
-  EXPECT_EQ(app->m_optionsOpen, 0);
-  EXPECT_EQ(app->m_creditsOpen, 1);
 }
 
 TEST_F(PauseTest, KeyboardAndCalendarRowsSwitchTheirSettings) {

@@ -37,8 +37,6 @@ struct Frame {
   std::vector<Entry> clockDots;      // light green ovals
   std::map<int, Entry> icons;        // image 0 at scale 2, by frame (= player)
   std::vector<Entry> labelGlyphs;    // font glyphs at scale 1
-  int sparks = 0;                    // particles of kind 5 afterwards
-  std::map<int, int> sparkColours;   // colour -> count
 };
 
 Frame Draw(c_MyApp& app, int timer) {
@@ -51,11 +49,6 @@ Frame Draw(c_MyApp& app, int timer) {
     if (e.kind == kFont && e.scaleX == 1) frame.labelGlyphs.push_back(e);
     if (e.kind == kDrawOval && e.r == 100 && e.g == 255 && e.b == 100) frame.clockDots.push_back(e);
     if (e.kind == 0 && e.scaleX == 2) frame.icons[static_cast<int>(e.frame)] = e;
-  }
-  for (int slot = 0; slot <= app.m_particleLimit; ++slot) {
-    if (app.m_particles[slot * 10] != 5) continue;
-    ++frame.sparks;
-    ++frame.sparkColours[static_cast<int>(app.m_particles[slot * 10 + 8])];
   }
   return frame;
 }
@@ -129,17 +122,6 @@ TEST(Intro, IconsSettleOnTheStartsAndShowWhoPlays) {
   EXPECT_NE(keyboard, joystick);
 }
 
-TEST(Intro, EveryPlayerBurstsExactlyOnceOnTheLastFrame) {
-  c_MyApp app;
-  StartRound(app);
-  for (int timer = 160; timer >= 2; --timer) {
-    ASSERT_EQ(Draw(app, timer).sparks, 0) << "timer " << timer;
-  }
-  Frame last = Draw(app, 1);
-  EXPECT_EQ(last.sparks, 64);
-  EXPECT_EQ(last.sparkColours, (std::map<int, int>{{1, 16}, {5, 16}, {3, 16}, {4, 16}}));
-}
-
 TEST(Intro, HiddenHudKeepsOnlyTheClockAndNothingRunsAfterTheCountdown) {
   c_MyApp app;
   StartRound(app);
@@ -148,7 +130,6 @@ TEST(Intro, HiddenHudKeepsOnlyTheClockAndNothingRunsAfterTheCountdown) {
   Frame hidden = Draw(app, 1);
   EXPECT_TRUE(hidden.icons.empty());
   EXPECT_TRUE(hidden.labelGlyphs.empty());
-  EXPECT_EQ(hidden.sparks, 0);
   EXPECT_EQ(hidden.clockDots.size(), 1u);
   EXPECT_EQ(hidden.numberGlyphs, Glyphs("GO"));
   EXPECT_EQ(app.m_players[91], iconX) << "hidden icons do not glide";

@@ -1,10 +1,6 @@
 #!/bin/sh
-# The command line of tinsel-jumble. Without a display: --help, --version and every kind
-# of mistake answer at once, with the right stream and exit status. With one: the game
-# starts in fullscreen, prints a line of frame statistics each second on standard error,
-# and keeps its save in $HOME/.local/share/tinsel-jumble rather than the folder it was
-# started from; F4 then quits with status 0.
-# Usage: command_line_test.sh <tinsel-jumble> <version>
+# tinsel-jumble's command line: answers without a display, then a start in fullscreen
+# with statistics and the save in the data home, quit with F4.
 game=$1
 version=$2
 work=$(mktemp -d)
@@ -13,8 +9,8 @@ cd "$work" || exit 1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# Each case: arguments; exit status; a line standard output must hold exactly (empty:
-# no output at all); a line standard error must hold exactly (empty: no output at all).
+# Each case: arguments; status; a line stdout must hold; a line stderr must hold (empty:
+# that stream stays empty).
 usage="usage: tinsel-jumble [--fullscreen | --windowed] [--stats] [--save-in-data-home] [--help] [--version]"
 while IFS=';' read -r args status out err; do
   # shellcheck disable=SC2086

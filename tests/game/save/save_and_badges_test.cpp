@@ -15,7 +15,6 @@ class SavedGameTest : public ::testing::Test {
   SavedGameTest() { game.host.stateFile = TempFolder() + "/.quillostate"; }
   std::string stateFile() { return ReadFile(game.host.stateFile); }
   void writeStateFile(const std::string& text) { std::ofstream(game.host.stateFile, std::ios::binary) << text; }
-  std::string load() { return game.Load(); }
 
   RunningGame game;
   c_MyApp* app = game.app;
@@ -65,7 +64,7 @@ TEST_F(SavedGameTest, RoundTripKeepsSettingsFlagsAndEveryGameRow) {
   EXPECT_EQ(fields(stateFile())[26].front(), '-') << "flag 31 makes the first word negative";
 
   fillWithValues(app, 2);
-  std::string printed = load();
+  std::string printed = game.Load();
   EXPECT_EQ(savedFields(app), before);
   std::string expected = "Settings Loaded\nBadges Loaded\n";
   for (int row = 0; row < 26; ++row) expected += "Highscore " + std::to_string(row) + " Loaded\n";
@@ -83,7 +82,7 @@ TEST_F(SavedGameTest, OneChangedDigitResetsOnlyItsBlock) {
 
   std::vector<int> before;
   for (int i = 0; i < 520; ++i) before.push_back(app->m_highscores[i]);
-  std::string printed = load();
+  std::string printed = game.Load();
   EXPECT_NE(printed.find("Highscore 3 Checksum Invalid\n"), std::string::npos);
   EXPECT_NE(printed.find("Highscore 4 Loaded\n"), std::string::npos);
   EXPECT_NE(printed.find("Settings Loaded\n"), std::string::npos);
@@ -96,7 +95,7 @@ TEST_F(SavedGameTest, OneChangedDigitResetsOnlyItsBlock) {
   parts = fields(stateFile());
   parts[3] = "12345";
   writeStateFile(joined(parts));
-  printed = load();
+  printed = game.Load();
   EXPECT_NE(printed.find("Settings Checksum Invalid\n"), std::string::npos);
   EXPECT_EQ(app->m_settings[3], 0);
   EXPECT_EQ(app->m_settings[5], 1);
@@ -110,7 +109,7 @@ TEST_F(SavedGameTest, ShortRecordsLoadWhatTheyHold) {
   writeStateFile(joined(std::vector<std::string>(parts.begin(), parts.begin() + 35)));
   std::vector<int> scores;
   for (int i = 0; i < 520; ++i) scores.push_back(app->m_highscores[i] = i);
-  EXPECT_EQ(load(), "Settings Loaded\nBadges Loaded\n");
+  EXPECT_EQ(game.Load(), "Settings Loaded\nBadges Loaded\n");
   for (int i = 0; i < 520; ++i) ASSERT_EQ(app->m_highscores[i], scores[i]);
 
   // Exactly 25 parts: no settings checksum can be read, so the settings stay as they
@@ -119,7 +118,7 @@ TEST_F(SavedGameTest, ShortRecordsLoadWhatTheyHold) {
   for (int i = 0; i < 24; ++i) settingsOnly += "9|";
   writeStateFile(settingsOnly + "9");
   app->m_settings[0] = 42;
-  EXPECT_EQ(load(), "Badge Checksum Invalid\n");
+  EXPECT_EQ(game.Load(), "Badge Checksum Invalid\n");
   EXPECT_EQ(app->m_settings[0], 42);
 }
 
@@ -137,7 +136,7 @@ TEST_F(SavedGameTest, DamagedFilesNeverCrashAndKeepSaneSettings) {
                                           "99999999999999999999999999999999999999999999999999999999999999999999|"};
   for (const std::string& file : files) {
     writeStateFile(file);
-    load();
+    game.Load();
     EXPECT_GE(app->m_settings[10], 64);
     EXPECT_GE(app->m_settings[11], 64);
     EXPECT_GE(app->m_settings[12], 8);
@@ -342,18 +341,4 @@ TEST_F(BadgeTest, AGameReportsAFeatAndItsBadgeIsGivenAndSaved) {
   app->m_pad[0] = kKeys;
   app->p_BadgeFeat(0, 1000);
   EXPECT_EQ(held(), std::set<int>{kPillsA}) << "Bumpy Bugs has no feat";
-}
-
-// Badges earned together queue up: each popup comes 40 frames after the one before.
-TEST_F(BadgeTest, PopupsQueueFortyFramesApart) {
-  app->p_CLS2D();
-  finish({2, {kCpu, 1, kCpu, kCpu}, {90, 900, 80, 70}, {0, 3, 0, 0}});
-  ASSERT_EQ(popups().size(), 3u);
-  EXPECT_EQ(app->m_keyTimerB[0], 1);
-  EXPECT_EQ(app->m_keyTimerB[1], -41);
-  EXPECT_EQ(app->m_keyTimerB[2], -81);
-  for (int frame = 0; frame < 45; ++frame) app->p_ShowBadges();
-  EXPECT_EQ(app->m_keyTimerB[0], 46);
-  EXPECT_EQ(app->m_keyTimerB[1], 6) << "the second shows 40 frames after the first";
-  EXPECT_EQ(app->m_keyTimerB[2], -36);
 }

@@ -127,16 +127,4 @@ TEST(ShellRender, ReplaysEveryEntryKindInWindowPixels) {
   EXPECT_TRUE(HasVertex(images, 100 + half, 120 + half, Packed(255, 255, 255, 255)));
 }
 
-TEST(ShellRender, OverscanShiftsTheReplayIntoTheMargin) {
-  RecordingGlScope scope;
-  RunningGame game({1280, 720});
-  zr_TinselJumble_overscan = 32;
-  game.app->m_drawCount = 0;
-  Append(game.app, {kDrawRect, 0, 0, 0, 10, 10, 0, 1, 0, 0, 255, 0, 0, 1});
-  game.host.RenderGame();
-  // Scale 1.9; the top margin is the overscan times the window's height over its width.
-  EXPECT_TRUE(HasVertex(AllVertices(scope.gl, false), 32, 18, Packed(255, 0, 0, 255)));
-  EXPECT_TRUE(HasVertex(AllVertices(scope.gl, false), 51, 37, Packed(255, 0, 0, 255)));
-}
-
 }  // namespace

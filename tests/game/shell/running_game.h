@@ -1,12 +1,13 @@
 // The real game on a headless host whose window, date, desktop, pads, data folder and
-// state file a test chooses, started as the program starts. Without a state file the save
-// stays in memory, so no test reads another's; without a data folder nothing loads.
+// state file a test chooses. Without a state file the save stays in memory, so no test
+// reads another's; without a data folder nothing loads.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -25,24 +26,18 @@
 
 class SizedHost : public ZrHeadlessGame {
  public:
-  int width = 640;
-  int height = 480;
-  // Pads plugged into ports 0, 1, ..., each with the buttons it holds.
-  std::vector<std::set<int>> pads;
-  // The state file and the file system that writes it; without a file, the save stays in
-  // memory (saved).
-  std::string stateFile;
+  int width = 640, height = 480;
+  std::vector<std::set<int>> pads;  // ports 0, 1, ..., each with the buttons it holds
+  std::string stateFile;            // none: the save stays in `saved`
   StateFileSystem* stateFileSystem = nullptr;
   String saved;
-  // The desktop's size (none when 0) and every window the game asked for.
   struct WindowRequest {
     int width, height, flags;
   };
-  int desktopW = 1920;
-  int desktopH = 1080;
+  int desktopW = 1920, desktopH = 1080;  // no desktop when 0
   std::vector<WindowRequest> windowRequests;
-  // The folder whose data/ subfolder the game reads (the executable's folder), the data
-  // files asked for since the last TakeRequests, and files that read as missing.
+  // The folder whose data/ the game reads, the data files asked for since the last
+  // TakeRequests, and files that read as missing.
   std::string appDir;
   std::vector<std::string> requests;
   std::set<std::string> hidden;
@@ -74,36 +69,42 @@ class SizedHost : public ZrHeadlessGame {
     return appDir.empty() ? path : zr_storage_ToFilePath(path, String(appDir.c_str()));
   }
   unsigned char* LoadImageData(String path, int* w, int* h, int* components) override {
-    FILE* file = OpenData(path);
-    if (!file) return nullptr;
-    unsigned char* pixels = zr_storage_DecodeImage(file, w, h, components);
-    std::fclose(file);
-    return pixels;
+    return WithData(path, [&](FILE* file) { return zr_storage_DecodeImage(file, w, h, components); });
   }
   unsigned char* LoadAudioData(String path, int* length, int* channels, int* format, int* hertz) override {
-    FILE* file = OpenData(path);
-    if (!file) return nullptr;
-    unsigned char* samples = zr_audio_LoadAudioFile(file, path, length, channels, format, hertz);
-    std::fclose(file);
-    return samples;
+    return WithData(path,
+                    [&](FILE* file) { return zr_audio_LoadAudioFile(file, path, length, channels, format, hertz); });
   }
   std::vector<std::string> TakeRequests() { return std::exchange(requests, {}); }
 
  private:
-  FILE* OpenData(const String& path) {
+  template <typename Decode>
+  unsigned char* WithData(const String& path, Decode decode) {
     static const std::string kDataPrefix = "quillo://data/";
     std::string name = path.ToNarrow();
     if (name.rfind(kDataPrefix, 0) == 0) name = name.substr(kDataPrefix.size());
     requests.push_back(name);
-    if (appDir.empty() || hidden.count(name)) return nullptr;
-    return OpenFile(path, "rb");
+    FILE* file = appDir.empty() || hidden.count(name) ? nullptr : OpenFile(path, "rb");
+    if (!file) return nullptr;
+    unsigned char* data = decode(file);
+    std::fclose(file);
+    return data;
   }
 };
 
-// A fresh folder of the test's own under /tmp.
+// A fresh folder under /tmp, removed with all it holds when the test program ends.
 inline std::string TempFolder() {
+  static struct Folders {
+    std::vector<std::string> paths;
+    ~Folders() {
+      std::error_code ignored;
+      for (const std::string& path : paths) std::filesystem::remove_all(path, ignored);
+    }
+  } folders;
   char pattern[] = "/tmp/tj-game-XXXXXX";
-  return mkdtemp(pattern) ? pattern : "";
+  if (!mkdtemp(pattern)) return "";
+  folders.paths.push_back(pattern);
+  return pattern;
 }
 
 inline std::string ReadFile(const std::string& path) {
@@ -113,8 +114,7 @@ inline std::string ReadFile(const std::string& path) {
   return bytes.str();
 }
 
-// How the game starts: the window's size, the date, and the data folder (none: every
-// picture and sound missing, which is quick).
+// How the game starts; without a data folder every picture and sound is missing (quick).
 struct GameStart {
   GameStart(int width = 640, int height = 480) : width(width), height(height) {}
   int width, height;
@@ -133,19 +133,13 @@ struct RunningGame {
     host.appDir = start.appDir;
     host.SetDate(start.year, start.month, start.day, 12, 0, 0);
     zrInit();
-    // Every test gets an application of its own; the program makes only one.
-    zr_app__app = nullptr;
-    zrMain();
-    app = static_cast<c_MyApp*>(zr_app__app);
+    NewApp();
     host.Run(0);
   }
 
-  // Another start of the program on the same host, as after quitting: a new application
-  // that loads the save.
+  // Another start of the program on the same host, which loads the save.
   void Restart() {
-    zr_app__app = nullptr;
-    zrMain();
-    app = static_cast<c_MyApp*>(zr_app__app);
+    NewApp();
     app->p_OnCreate();
   }
 
@@ -184,7 +178,7 @@ struct RunningGame {
     Step();
   }
 
-  // Loads the save and returns what the load printed.
+  // What loading the save printed.
   std::string Load() {
     std::fflush(stdout);
     ::testing::internal::CaptureStdout();
@@ -192,8 +186,7 @@ struct RunningGame {
     return ::testing::internal::GetCapturedStdout();
   }
 
-  // The characters the last update drew with the font, in drawing order (spaces are not
-  // drawn).
+  // The characters the last update drew with the font (spaces are not drawn).
   std::string DrawnText() const {
     std::string text;
     for (int at = 0; at + kDrawEntrySize <= app->m_drawCount; at += kDrawEntrySize)
@@ -203,4 +196,10 @@ struct RunningGame {
 
  private:
   static constexpr int kFontImage = 90;
+  // Every test gets an application of its own; the program makes only one.
+  void NewApp() {
+    zr_app__app = nullptr;
+    zrMain();
+    app = static_cast<c_MyApp*>(zr_app__app);
+  }
 };

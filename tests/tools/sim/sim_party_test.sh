@@ -1,10 +1,6 @@
 #!/bin/sh
-# Whole parties of rounds to 10 points, headless, one per seed: every round gives out the
-# round points (2 to the best, 1 to the second, shared on ties), the standings after each
-# round are the last standings plus its points, no game comes twice before every open
-# game has been played, and the party ends with one winner at or above the target, ahead
-# of everybody else. The same seed plays the same party twice.
-#   sim_party_test.sh TINSEL_SIM [SEEDS]
+# Headless parties to 10 points, one per seed: the points and the deal of each round,
+# standings that add up, one winner alone at or above the target; a seed repeats exactly.
 sim="$1"
 seeds=${2:-20}
 fail() { echo "FAIL: $*"; exit 1; }

@@ -1,7 +1,6 @@
 #!/bin/sh
-# Runs the real game headless: the same seed, date and input give the same line twice,
-# and nothing else is printed on either stream (no sound device is opened); another seed
-# gives another picture; bad arguments print the usage and exit 2.
+# Headless runs repeat exactly for the same seed and input, print nothing else (no sound
+# device), differ for another seed; bad arguments print the usage and exit 2.
 sim="$1"
 fail() { echo "FAIL: $*"; exit 1; }
 

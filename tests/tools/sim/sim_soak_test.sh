@@ -5,13 +5,7 @@ sim="$1"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Right and fire A for a second, then left and fire B, over and over.
-: > soak_keys.txt
-i=0
-while [ $i -lt 50 ]; do
-  n=0; while [ $n -lt 60 ]; do echo "39 90" >> soak_keys.txt; n=$((n + 1)); done
-  n=0; while [ $n -lt 60 ]; do echo "37 88" >> soak_keys.txt; n=$((n + 1)); done
-  i=$((i + 1))
-done
+awk 'BEGIN { for (i = 0; i < 6000; ++i) print (int(i / 60) % 2 ? "37 88" : "39 90") }' >soak_keys.txt
 
 game=0
 while [ $game -le 26 ]; do
