@@ -1,6 +1,4 @@
-// The fonts as the game cuts them: the built-in font's 96 padded cells each show their
-// glyph, and the game font's space draws nothing at any art level. (Every sheet is
-// loaded at every level by the real loader in tests/game/loading.)
+// The fonts as the game cuts them (every sheet is loaded at every level in tests/game/loading).
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,6 +1,5 @@
-// Fuzz entry for the sound decoders: every input is read once as a WAVE file and once as
-// an OGG file, through the same entry the host uses. A decoded block must be as large as
-// the layout it reports; the sanitizers check that by touching its last byte.
+// Fuzz entry for the sound decoders, each input read as WAVE and as OGG. The sanitizers
+// check that a decoded block is as large as its layout by touching its last byte.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,4 @@
-// Replays a fuzz corpus through a fuzz entry without libFuzzer, so any compiler can run
-// the corpus as an ordinary test. Arguments are files or folders; an empty corpus fails,
-// since replaying nothing would prove nothing.
+// Replays a fuzz corpus without libFuzzer, as an ordinary test; an empty corpus fails.
 #include <dirent.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
-// Fuzz entry for images: every input is an image file loaded the way the game loads its
-// picture sheets, through the desktop host's LoadImageData into a surface of the render
-// device (on the null GL seam, so no window is needed). A loaded surface must hold its
-// width x height pixels: the sanitizers check that by touching its last byte.
+// Fuzz entry for images, loaded as the game loads its sheets (on the null GL seam). The
+// sanitizers check that a surface holds all its pixels by touching its last byte.
 #include <sys/mman.h>
 #include <unistd.h>
 

@@ -1,6 +1,4 @@
-// Writes the seed corpus of the sound-decoder fuzzer: small WAVE files of every layout
-// and chunk arrangement the decoder knows, a few damaged headers, two short OGG Vorbis
-// tones and one with a lying comment header. Run it with the corpus folder as its argument.
+// Writes the seed corpus of the sound-decoder fuzzer. Usage: make_audio_corpus FOLDER.
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -1,9 +1,6 @@
 #!/bin/sh
 # Writes the seed corpora of the text and image fuzzers into corpus/string and
-# corpus/image beside this script. Text: every byte-order mark, UTF-8 of one, two and
-# three bytes, cut and invalid sequences (the Latin-1 fallback) and odd-length UTF-16.
-# Images: small PNG files of every colour type and depth, palette transparency and
-# interlacing, drawn by ImageMagick.
+# corpus/image beside this script. The PNG files are drawn by ImageMagick.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 text="$here/corpus/string"

@@ -1,8 +1,5 @@
-// Writes the seed corpus of the saved-record fuzzer: records the game itself saves (a
-// fresh game, and one with every setting, badge and score filled, badge words negative
-// included) and the damage a real state file meets: a record cut after the badges, a
-// changed digit, a Latin-1 byte, the record as UTF-16 with a byte-order mark, an empty
-// file. Run it with the corpus folder as its argument.
+// Writes the seed corpus of the saved-record fuzzer: records the game saves, and the damage
+// a real state file meets. Usage: make_state_corpus FOLDER.
 #include <cstdio>
 #include <string>
 

@@ -1,7 +1,5 @@
-// Fuzz entry for the saved record: every input is written as the state file and loaded
-// the way the game loads it at start (the state-file loader, then p_Load). Whatever a
-// load accepted must survive the game's own save: the settings, badges and highscores
-// read back from that save equal what the first load gave, starting from a fresh game.
+// Fuzz entry for the saved record, loaded as the game loads it at start: whatever a load
+// accepted must read back the same from the game's own save.
 #include <sys/mman.h>
 #include <unistd.h>
 

@@ -1,8 +1,5 @@
-// Fuzz entry for text files: every input is read whole the way the program reads text
-// and its state file (UTF-16 and UTF-8 byte-order marks, UTF-8, the Latin-1 fallback).
-// Beyond memory safety it checks that reading from a file gives what decoding the bytes
-// gives, that a Latin-1 fallback keeps every byte as one character, and that what the
-// program writes back (each unit as UTF-8, as every save does) reads in again unchanged.
+// Fuzz entry for text files. Beyond memory safety: reading a file gives what decoding its
+// bytes gives, and what the program writes back (UTF-8, as every save) reads in unchanged.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -1,14 +1,10 @@
-// The app layer and the delegate, driven by the headless host: the application is created
-// once, sees the devices wrapped around its updates (a key hit lasts one update), keeps
-// the window size current, lists display modes without duplicates, and ends the program
-// with status 0 from the close box or the back key.
+// The app layer and the delegate, driven by the headless host.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "host/app.h"
-#include "host/async_events.h"
 #include "host/game_delegate.h"
 #include "host/headless_game.h"
 #include "runtime/graphics/graphics.h"
@@ -64,7 +60,7 @@ class ShapedHost : public ZrHeadlessGame {
 class AppLayer : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Each test builds its own application; the one-app rule is tested on its own.
+    // Each test builds its own application.
     zr_app__app = nullptr;
     app = new TestApp;
     app->m_new();
@@ -147,39 +143,6 @@ TEST_F(AppLayer, CloseBoxAndBackKeyEndTheProgramWithStatusZero) {
   host.KeyEvent(1, 27);
   host.Run(1);
   EXPECT_EQ(app->calls.back(), "update");
-}
-
-TEST_F(AppLayer, SecondApplicationIsAFatalError) {
-  // The fatal path waits for a debugger on standard input; with none it ends at once.
-  EXPECT_EXIT(
-      {
-        std::fclose(stdin);
-        (new TestApp)->m_new();
-      },
-      ::testing::ExitedWithCode(255), "");
-  EXPECT_EQ(zr_app__app, app) << "the first application stays";
-}
-
-class CountingSource : public Object, public c_IAsyncEventSource {
- public:
-  int runs = 0;
-  void p_UpdateAsyncEvents() override {
-    ++runs;
-    zr_asyncevent_UpdateAsyncEvents();  // a nested pump must not recurse
-  }
-};
-
-TEST(AsyncEvents, PumpIsSafeEmptyAndRefusesToReenter) {
-  zr_asyncevent_UpdateAsyncEvents();
-  CountingSource* first = new CountingSource;
-  CountingSource* second = new CountingSource;
-  zr_asyncevent_AddAsyncEventSource(first);
-  zr_asyncevent_AddAsyncEventSource(second);
-  zr_asyncevent_UpdateAsyncEvents();
-  zr_asyncevent_UpdateAsyncEvents();
-  EXPECT_EQ(first->runs, 2);
-  EXPECT_EQ(second->runs, 2);
-  EXPECT_EQ(zr_asyncevent__current, nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
-// The frame loop's timing, run against a scripted clock and window: render first, sleep
-// only until the next update is due, at most four catch-up updates after a stall and then
-// a fresh schedule, a rate change stopping a burst, suspension on focus loss, and the
-// frame statistics the loop gathers on request.
+// The frame loop's timing, against a scripted clock and window.
 #include <gtest/gtest.h>
 
 #include <functional>

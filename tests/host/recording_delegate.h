@@ -1,6 +1,5 @@
-// A delegate for host tests that writes down every event it receives, in order, as short
-// words ("start", "update", "key 1 432", ...), and can run a test's action inside an
-// update or a render, the way a game changes its rate or takes long to draw.
+// A delegate for host tests that writes down every event it receives, in order, and can
+// run a test's action inside an update or a render.
 #pragma once
 
 #include <functional>

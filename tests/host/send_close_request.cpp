@@ -1,6 +1,5 @@
-// Presses a window's close box from outside: sends the X client message a window manager
-// sends when the user clicks it (WM_PROTOCOLS with WM_DELETE_WINDOW). Usage:
-// send_close_request <window id>. The window itself decides what happens next.
+// Presses a window's close box from outside, as a window manager does (WM_DELETE_WINDOW).
+// Usage: send_close_request <window id>.
 #include <X11/Xlib.h>
 
 #include <cstdio>

@@ -1,7 +1,5 @@
 #!/bin/sh
-# The real window under a display: the program opens a 640 x 480 window titled
-# "Tinsel Jumble" in the middle of the desktop, and pressing its close box ends the
-# program with status 0. Without a display the test is skipped (status 77).
+# The real window's close box ends the program with status 0; skipped (77) without a display.
 # Usage: window_close_test.sh <window probe> <close request sender> [--flip]
 probe=$1
 send_close=$2

@@ -1,8 +1,5 @@
-// A small program on the real host for the window tests: its application reports what it
-// sees (window size, desktop, display modes, window openings) after its first update and
-// then keeps running until the window's close box ends it. With "--flip" it goes
-// fullscreen and back once the A key is held, reporting the size and the opening count
-// each time and whether the held key was released by the switch.
+// A small program on the real host for the window tests: it reports what its application
+// sees, and with "--flip" goes fullscreen and back once the A key is held.
 #include <cstdio>
 #include <cstring>
 

@@ -1,6 +1,4 @@
-// The host base's event rules: nothing reaches the game before it starts, it starts once,
-// suspends and resumes only in turn, gets no updates while suspended, and a runtime
-// throwable escaping the game ends the program through Die. Also the calendar date.
+// The host base's event rules, and the calendar date.
 #include <gtest/gtest.h>
 
 #include <ctime>

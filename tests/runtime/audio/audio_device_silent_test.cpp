@@ -1,7 +1,5 @@
-// The audio device when no sound device answers: it says so in one line of its own, the
-// sound system's complaints stay off the screen, and the game goes on. Loads still
-// succeed or fail by the file alone, and every play, pause and query is a harmless no-op
-// that reports silence.
+// The audio device when no sound device answers: one line of our own, and every later
+// call is a harmless no-op.
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,8 +1,5 @@
-// The audio device on a real OpenAL Soft whose output is its wave-file writer: sounds
-// reach the output and end, channels restart, pause and resume, music fails cleanly,
-// discarded buffers are deleted once free, sources are lent when OpenAL runs out, and
-// the collector keeps playing samples alive. OpenAL is limited to four sources here so
-// that running out can be shown.
+// The audio device on a real OpenAL Soft writing to a wave file, limited to four sources
+// so that running out can be shown.
 #include <gtest/gtest.h>
 
 #include <algorithm>

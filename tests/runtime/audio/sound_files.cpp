@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace audiotest {
@@ -71,6 +71,25 @@ void appendPage(Bytes& out, const ogg_page& page) {
   out.insert(out.end(), page.body, page.body + page.body_len);
 }
 
+Bytes page(const std::vector<Bytes>& packets, int sequence) {
+  Bytes lacing, body;
+  for (const Bytes& p : packets) {
+    size_t left = p.size();
+    for (; left >= 255; left -= 255) lacing.push_back(255);
+    lacing.push_back(static_cast<uint8_t>(left));
+    body.insert(body.end(), p.begin(), p.end());
+  }
+  Bytes out{'O', 'g', 'g', 'S', 0, static_cast<uint8_t>(sequence == 0 ? 2 : 0)};
+  out.insert(out.end(), 8, 0);  // granule position
+  putU32(out, 7);               // stream serial
+  putU32(out, static_cast<uint32_t>(sequence));
+  putU32(out, 0);  // checksum
+  out.push_back(static_cast<uint8_t>(lacing.size()));
+  out.insert(out.end(), lacing.begin(), lacing.end());
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
 }  // namespace
 
 Bytes oggTone(int frames, int channels, int hertz, float frequency, float amplitude) {
@@ -128,29 +147,6 @@ Bytes oggTone(int frames, int channels, int hertz, float frequency, float amplit
   return out;
 }
 
-namespace {
-
-Bytes page(const std::vector<Bytes>& packets, int sequence) {
-  Bytes lacing, body;
-  for (const Bytes& p : packets) {
-    size_t left = p.size();
-    for (; left >= 255; left -= 255) lacing.push_back(255);
-    lacing.push_back(static_cast<uint8_t>(left));
-    body.insert(body.end(), p.begin(), p.end());
-  }
-  Bytes out{'O', 'g', 'g', 'S', 0, static_cast<uint8_t>(sequence == 0 ? 2 : 0)};
-  out.insert(out.end(), 8, 0);  // granule position
-  putU32(out, 7);               // stream serial
-  putU32(out, static_cast<uint32_t>(sequence));
-  putU32(out, 0);  // checksum
-  out.push_back(static_cast<uint8_t>(lacing.size()));
-  out.insert(out.end(), lacing.begin(), lacing.end());
-  out.insert(out.end(), body.begin(), body.end());
-  return out;
-}
-
-}  // namespace
-
 Bytes oggPages(const std::vector<Bytes>& packets) {
   Bytes out = page({packets[0]}, 0);
   Bytes rest = page(std::vector<Bytes>(packets.begin() + 1, packets.end()), 1);
@@ -185,21 +181,13 @@ void BitWriter::put(uint32_t value, int bits) {
 
 void writeFile(const std::string& path, const Bytes& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) throw std::runtime_error("cannot write " + path);
-  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
+  if (!std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size()))
+    throw std::runtime_error("cannot write " + path);
 }
 
 Bytes readFile(const std::string& path) {
-  Bytes out;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return out;
-  uint8_t block[65536];
-  size_t n;
-  while ((n = std::fread(block, 1, sizeof block, file)) > 0) out.insert(out.end(), block, block + n);
-  std::fclose(file);
-  return out;
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace audiotest

@@ -1,6 +1,5 @@
-// Makers of sound files for the audio tests and the fuzz corpus: WAVE files assembled
-// chunk by chunk (so a test can bend any field), tones encoded to OGG Vorbis with
-// libvorbisenc, and small file helpers. Everything is generated; nothing is downloaded.
+// Sound files for the audio tests and the fuzz corpus, all generated: WAVE files built
+// chunk by chunk so a test can bend any field, and tones encoded to OGG Vorbis.
 #pragma once
 
 #include <cstdint>
@@ -19,26 +18,22 @@ Bytes chunk(const std::string& tag, const Bytes& payload);
 // The declared size may differ from the payload, as in a damaged file.
 Bytes chunkWithSize(const std::string& tag, uint32_t declaredSize, const Bytes& payload);
 
-// A "fmt " payload; extraBytes zero bytes follow the 16 standard ones (2 for the
-// 18-byte form with its extension size).
+// A "fmt " payload; extraBytes zero bytes follow the 16 standard ones.
 Bytes formatPayload(int audioFormat, int channels, int hertz, int bitsPerSample, int extraBytes = 0);
 
 // "RIFF" + size + "WAVE" + the chunks in order.
 Bytes riffWave(const std::vector<Bytes>& chunks);
 
-// A square wave of the given amplitude (16-bit units), interleaved when stereo.
 Bytes squarePcm16(int frames, int channels, int amplitude, int period = 100);
 
-// A plain PCM 16-bit WAVE file holding squarePcm16.
 Bytes squareWave16(int frames, int channels, int hertz, int amplitude);
 
 // A sine tone encoded as OGG Vorbis.
 Bytes oggTone(int frames, int channels, int hertz, float frequency = 440.0f, float amplitude = 0.5f);
 
-// Ogg pages around the given packets: the first packet alone on the first page, the
-// others together on a second page (no checksums; the decoders do not check them).
+// The first packet alone on one page, the rest on a second (no checksums: the decoders
+// do not check them).
 Bytes oggPages(const std::vector<Bytes>& packets);
-// The packets of a page sequence, in order.
 std::vector<Bytes> oggPackets(const Bytes& file);
 
 // Packs values least significant bit first, as Vorbis headers do.
@@ -52,7 +47,7 @@ class BitWriter {
   int m_used = 0;
 };
 
-// Writes a file, making its folders first.
+// writeFile makes the folders first.
 void writeFile(const std::string& path, const Bytes& bytes);
 Bytes readFile(const std::string& path);
 

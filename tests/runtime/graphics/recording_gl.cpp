@@ -1,6 +1,4 @@
-// The recording GL seam's bookkeeping: it copies the vertices each draw call would read
-// from the device's client arrays, resolving quad indices, so tests can check positions,
-// colours and texture coordinates as GL would have seen them.
+// Copies the vertices each draw call would read, quad indices resolved, as GL sees them.
 #include "recording_gl.h"
 
 namespace {

@@ -1,7 +1,5 @@
-// A GL seam for tests that draws nothing and remembers what the device asked for: every
-// draw call with a copy of the vertices it would have drawn, blend and scissor changes,
-// texture creations, uploads and deletions. It can play a driver that refuses texture
-// sizes that are not powers of two, and it gives out texture names 1, 2, 3, ...
+// A GL seam for tests that draws nothing and remembers what the device asked for. It can
+// refuse texture sizes that are not powers of two, as some drivers do.
 #pragma once
 
 #include <cstdint>

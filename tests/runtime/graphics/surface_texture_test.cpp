@@ -1,7 +1,4 @@
-// Surfaces and their textures: premultiplication on load, lazy creation in the present
-// context and re-creation from the file after a new window, the power-of-two retry, and
-// damaged, missing or vanished files, seen through the recording seam and the test image
-// host.
+// Surfaces and their textures, seen through the recording seam.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -152,22 +149,6 @@ TEST_F(SurfaceTest, APictureGoneFromDiskGivesAnEmptyTextureInANewContext) {
     EXPECT_TRUE(gl.subImages.empty()) << c.what;
     EXPECT_EQ(gl.draws.size(), 1u) << c.what << ": still drawn, without a picture";
   }
-}
-
-TEST_F(SurfaceTest, DamagedOrMissingFilesGiveNoSurface) {
-  WriteSolid("good.png", 16, 16, {1, 2, 3, 4});
-  FILE* file = std::fopen(host.PathOf("good.png").c_str(), "rb");
-  std::string png(4096, '\0');
-  png.resize(std::fread(&png[0], 1, png.size(), file));
-  std::fclose(file);
-
-  host.WriteBytes("truncated.png", png.substr(0, png.size() / 2));
-  host.WriteBytes("garbage.png", "this is not a picture at all");
-  host.WriteBytes("empty.png", "");
-  for (const char* name : {"truncated.png", "garbage.png", "empty.png", "missing.png"}) {
-    EXPECT_EQ(device->LoadSurface(DataPath(name)), nullptr) << name;
-  }
-  EXPECT_TRUE(gl.texImages.empty());
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// Fake desktop joysticks behind the real joystick ports: pads are plugged into host ids
-// and pulled out again between ticks, each with raw axes and buttons and a gamepad view
-// that counts only when the fake gamepad database knows the pad's device id. Like the
-// real library, the database refuses a mapping line without a name followed by a comma.
+// Fake desktop joysticks behind the real joystick ports. Like the real library, the fake
+// gamepad database refuses a mapping line without a name followed by a comma.
 #pragma once
 
 #include <map>

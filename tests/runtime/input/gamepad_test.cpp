@@ -1,8 +1,5 @@
-// Gamepads as the game reads them, through the real ports and fake pads: a pad the
-// gamepad database knows plays with the standard layout on whichever unit it takes, and
-// a pad it does not know becomes such a gamepad once a mappings file, in the data
-// folder or beside the save, names it; what a mappings file holds that is no mapping is
-// counted and reported, never fatal.
+// Gamepads as the game reads them, through the real ports and fake pads, with and
+// without a mappings file.
 #include <gtest/gtest.h>
 
 #define GLFW_INCLUDE_NONE

@@ -1,8 +1,5 @@
-// The desktop host's GLFW callbacks as the game sees them: key presses, repeats and
-// releases with the characters editing keys type, typed characters, pointer motion and
-// mouse buttons; and GLFW's answer to gamepad mapping lines. Mouse buttons and the
-// gamepad database need an initialised GLFW, so those cases run under a display (Xvfb)
-// and are skipped where there is none.
+// The desktop host's GLFW callbacks as the game sees them. Mouse buttons and the gamepad
+// database need an initialised GLFW, so those cases are skipped without a display.
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 

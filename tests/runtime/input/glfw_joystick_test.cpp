@@ -1,6 +1,5 @@
-// GLFW 3 readings reach the layouts as the classic interface reported them: vertical
-// axes positive upwards, at most 6 axes and 32 buttons, and a recognised gamepad's sticks
-// and triggers as the classic pad's axes (its buttons are checked through the ports).
+// GLFW 3 readings reach the layouts as the classic interface reported them (gamepad
+// buttons are checked through the ports).
 #include <gtest/gtest.h>
 
 #define GLFW_INCLUDE_NONE

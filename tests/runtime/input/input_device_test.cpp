@@ -1,7 +1,5 @@
-// The input device through its event and query entry points: hits once per press,
-// the mouse button's touch twin, the per-tick limits of the hit and character queues,
-// joysticks polled through the real ports with fake pads plugged in and pulled out, and
-// queries outside the tables.
+// The input device through its event and query entry points, with fake pads on the real
+// joystick ports.
 #include <gtest/gtest.h>
 
 #include <map>

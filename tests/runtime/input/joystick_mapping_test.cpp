@@ -1,6 +1,4 @@
-// Joystick layouts: the classic pad keeps its order and every other device is rearranged;
-// only the fourteen mapped buttons can ever be pressed. (Which pad gets which port is
-// checked through the input device.)
+// Joystick layouts; which pad gets which port is checked through the input device.
 #include "runtime/input/joystick_mapping.h"
 
 #include <gtest/gtest.h>

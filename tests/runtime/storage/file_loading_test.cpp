@@ -1,7 +1,4 @@
-// Loading files through the host: text in its three encodings, raw bytes of any size,
-// and images, where damaged or cut-off files give null and never a crash. The host here
-// maps "quillo:" paths onto a scratch folder the way the desktop host maps them onto the
-// executable's folder.
+// Loading files through the host; damaged or cut-off files give null and never a crash.
 #include <gtest/gtest.h>
 #include <stb/stb_image_write.h>
 #include <unistd.h>

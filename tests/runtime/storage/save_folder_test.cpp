@@ -1,6 +1,4 @@
-// The per-user save folder: where the XDG rules put it for each environment, and that
-// entering it creates what is missing (private to the user), after which the state file
-// lands there under its usual name; a folder that cannot be made is reported, not fatal.
+// The per-user save folder: where the XDG rules put it, and what entering it makes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

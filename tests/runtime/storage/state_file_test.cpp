@@ -1,6 +1,5 @@
-// The state file: the state comes back exactly as saved, in UTF-8 unit by unit, and a save
-// that fails or is cut short at any step leaves the previous state whole. The failing
-// steps come from a file system that does the real work but breaks at a chosen step.
+// The state file. Failing steps come from a file system that does the real work but
+// breaks at a chosen step.
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,7 +1,5 @@
 // The one stand-in host of the runtime tests: a scratch folder plays the executable's
-// folder ("quillo://data/x" is <folder>/data/x, as on the desktop), images and sounds are
-// decoded by the same loaders the desktop host uses, and image decodes are counted.
-// Helpers write PNG sheets and raw bytes into its data folder.
+// folder, and decoding goes through the desktop host's own loaders, counted.
 #pragma once
 
 #include <string>
