@@ -13,11 +13,6 @@ gc_root asyncRoots([] {
 });
 }  // namespace
 
-void zr_asyncevent_AddAsyncEventSource(c_IAsyncEventSource* source) {
-  if (!zr_asyncevent__sources) gc_assign(zr_asyncevent__sources, new c_Stack3);
-  zr_asyncevent__sources->p_Push(source);
-}
-
 void zr_asyncevent_UpdateAsyncEvents() {
   if (zr_asyncevent__current || !zr_asyncevent__sources) return;
   for (int i = 0; i < zr_asyncevent__sources->p_Length2(); ++i) {
