@@ -15,14 +15,12 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program"
 fi
 
+. scripts/game_window.sh
 work=$(mktemp -d)
 cd "$work"
 export ALSOFT_DRIVERS=null
-"$program" > game.log 2>&1 &
-pid=$!
+start_game "$program" game.log
 trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
-xdotool windowfocus --sync "$window"
 
 rss_mb() { awk '/^VmRSS/ { printf "%d", $2 / 1024 }' "/proc/$pid/status"; }
 

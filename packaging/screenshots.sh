@@ -19,20 +19,14 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 program=$PWD/build/tinsel-jumble
+. scripts/game_window.sh
 work=$(mktemp -d)
 cd "$work"
 export ALSOFT_DRIVERS=null
-"$program" >game.log 2>&1 &
-pid=$!
+start_game "$program" game.log
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
-xdotool mousemove 1270 1010
-xdotool windowfocus --sync "$window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$1"; }
-press() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.08; }
-
-sleep 3  # the loader
+xdotool mousemove 1270 1010  # the pointer out of the picture
+wait_for_menu "$window" || { echo "the game never reached its menu" >&2; exit 1; }
 for _ in $(seq 1 26); do press Left; done
 for _ in $(seq 2 "$game"); do press Right; done
 sleep 1.5

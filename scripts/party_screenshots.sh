@@ -23,25 +23,21 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 program=$PWD/build/tinsel-jumble
+. scripts/game_window.sh
+press_seconds=0.12
 work=$(mktemp -d)
 cd "$work"
 export ALSOFT_DRIVERS=null
-"$program" > game.log 2>&1 &
-pid=$!
+start_game "$program" game.log
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tinsel Jumble$' | head -n 1)
-xdotool windowfocus --sync "$window"
 if [ -n "$size" ]; then
   xdotool windowmove --sync "$window" 0 0
   xdotool windowsize --sync "$window" "${size%x*}" "${size#*x}"
 fi
-geometry=$(xdotool getwindowgeometry --shell "$window")
-eval "$geometry"
-shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
-press() { xdotool keydown "$1"; sleep 0.12; xdotool keyup "$1"; sleep 0.12; }
 saved() { stat -c %Y .quillostate 2>/dev/null || echo 0; }
 
-sleep 6  # the loader, with room for a slow machine
+wait_for_menu "$window" || { echo "the game never reached its menu" >&2; exit 1; }
+sleep 2  # the menu fades in and its panel slides in
 shot "$out/menu.png"
 press n
 sleep 0.5

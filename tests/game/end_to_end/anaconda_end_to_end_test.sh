@@ -21,10 +21,7 @@ cd "$work" || exit 1
 echo "working in $work"
 export ALSOFT_DRIVERS=null
 
-press() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.1; }
-shot() { import -window root "$1.png" 2>/dev/null; }
-
-. "$(dirname "$(realpath "$0")")/game_window.sh"
+. "$(dirname "$(realpath "$0")")/../../../scripts/game_window.sh"
 # Starts the game and waits until its menu runs.
 start() {
   start_game "$game" "$1"
@@ -47,17 +44,17 @@ quit_with_escape() {
 }
 
 start first.log
-shot menu
+shot menu.png
 for _ in $(seq 1 26); do press Left; done   # the cursor stops at A
 sleep 0.3
-shot menu_a
+shot menu_a.png
 press space
 sleep 1.5
-shot countdown
+shot countdown.png
 sleep 2.5
 press Down         # the red snake turns down
 sleep 0.5
-shot play
+shot play.png
 
 # The round is over when the menu has filed game A's score and saved it. (The file may
 # exist earlier: the game also saves when its window loses focus.)
@@ -67,9 +64,9 @@ for _ in $(seq 1 300); do
   sleep 0.2
 done
 [ "$(best_of_game_a)" -gt 0 ] 2>/dev/null || fail "the round never ended (no score filed)"
-shot banner
+shot banner.png
 sleep 2
-shot tally
+shot tally.png
 quit_with_escape
 
 # Game A's row: settings (26 fields) and flags (9) come first; then top and last scores
@@ -84,6 +81,6 @@ start second.log
 grep -q '^Highscore 0 Loaded$' second.log || fail "the second start did not load game A's row"
 for _ in $(seq 1 26); do press Left; done
 sleep 0.3
-shot second_menu_a
+shot second_menu_a.png
 quit_with_escape
 echo "ok; screenshots in $work"

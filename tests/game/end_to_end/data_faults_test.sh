@@ -6,7 +6,7 @@ game=$(realpath "$1")
 [ -n "$DISPLAY" ] || { echo "no display"; exit 77; }
 command -v xdotool >/dev/null || { echo "no xdotool"; exit 77; }
 command -v import >/dev/null || { echo "no ImageMagick import"; exit 77; }
-. "$(dirname "$0")/game_window.sh"
+. "$(dirname "$0")/../../../scripts/game_window.sh"
 
 data="$(dirname "$game")/data"
 work=$(mktemp -d)

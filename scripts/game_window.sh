@@ -1,5 +1,7 @@
-# Sourced by the end-to-end scripts. start_game PROGRAM LOG sets $pid and $window
-# (empty when none appeared); the menu runs once the loader's colour has come and gone.
+# Sourced by the scripts and end-to-end tests that drive the real game in its window on a
+# virtual display. start_game PROGRAM LOG starts it in the current folder and sets $pid
+# and $window (empty when none appeared); the menu runs once the loader's colour has come
+# and gone.
 loader_colour='srgb(40,40,80)'
 
 start_game() {
@@ -36,4 +38,18 @@ wait_for_exit() {
     sleep 0.1
   done
   ! kill -0 "$pid" 2>/dev/null
+}
+
+# The window's picture as the screen shows it, into FILE.
+shot() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$1"
+}
+
+# A key held for $press_seconds (default 0.08) and a pause as long after it.
+press() {
+  xdotool keydown "$1"
+  sleep "${press_seconds:-0.08}"
+  xdotool keyup "$1"
+  sleep "${press_seconds:-0.08}"
 }
