@@ -141,7 +141,7 @@ bool codebooksFit(const Packet& packet) {
       for (uint32_t length = in.bits(5) + 1; entry < entries; ++length) {
         uint32_t run = in.bits(bitsFor(entries - entry));
         if (length >= 32 || run > entries - entry) return true;
-        if (length >= kLongestSafeCodeword + 1 && run > 0) return false;
+        if (length > kLongestSafeCodeword && run > 0) return false;
         entry += run;
       }
     } else {
